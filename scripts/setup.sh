@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the program and the
+# tests need and this machine lacks. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+    # build
+    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+    # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
+    fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
+)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(
+        clang libclang-rt-14-dev       # fuzzing and sanitizers
+        xvfb xauth x11-utils xdotool   # the real window under a virtual display
+        clang-tidy clang-format
+    )
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
