@@ -1,3 +1,4 @@
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -54,49 +55,18 @@ int phaseOf(std::int32_t remainder, int period) {
 }  // namespace
 
 std::string rateCycle(float dayCount, const Cycle& cycle) {
-    const std::int32_t remainder = toInt32(dayCount) % cycle.period;
-    std::string_view word;
-    std::string_view remark;
-    switch (phaseOf(remainder, cycle.period)) {
-        case 1:
-            word = kGood;
-            remark = kRising;
-            break;
-        case 2:
-            word = kFine;
-            remark = kRising;
-            break;
-        case 3:
-            word = cycle.topWord;
-            remark = kSoonFalling;
-            break;
-        case 4:
-            word = cycle.afterTopWord;
-            remark = kFalling;
-            break;
-        case 5:
-            word = kGood;
-            remark = kFalling;
-            break;
-        case 6:
-            word = kPoor;
-            remark = kFalling;
-            break;
-        case 7:
-            word = cycle.bottomWord;
-            remark = kSoonRising;
-            break;
-        case 8:
-            word = kPoor;
-            remark = kRising;
-            break;
-        case 9:
-            word = kGood;
-            remark = kRising;
-            break;
-        default:
-            return {};
-    }
+    const int phase = phaseOf(toInt32(dayCount) % cycle.period, cycle.period);
+    if (phase == 0) return {};
+    // Phases 1 and 9 rise through the middle, 3 is the top, 5 falls through the
+    // middle, 7 is the bottom.
+    const std::array<std::string_view, 9> words{kGood, kFine, cycle.topWord,    cycle.afterTopWord,
+                                                kGood, kPoor, cycle.bottomWord, kPoor,
+                                                kGood};
+    constexpr std::array<std::string_view, 9> kRemarks{kRising,     kRising,  kSoonFalling,
+                                                       kFalling,    kFalling, kFalling,
+                                                       kSoonRising, kRising,  kRising};
+    const std::string_view word = words[phase - 1];
+    const std::string_view remark = kRemarks[phase - 1];
     std::string text;
     text.reserve(word.size() + kSeparator.size() + remark.size());
     text.append(word).append(kSeparator).append(remark);
