@@ -1,17 +1,33 @@
-// Until the window exists: the analysis of one example birth date for today.
-#include <chrono>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
-#include <variant>
 
-#include "biorhythm.h"
+#include "application.h"
+#include "form1.h"
+#include "qt_platform.h"
 
-int main() {
-    const auto now = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    const auto result = biorhythm::analyseBirthDate(80, 4, 11, "1980年", "5月", "12日",
-                                                    std::chrono::year_month_day{now});
-    const auto& report = std::get<biorhythm::AnalysisReport>(result);
-    std::cout << report.greeting << "\n"
-              << report.intellect << "\n"
-              << report.emotion << "\n"
-              << report.physical << "\n";
+int main(int argc, char** argv) {
+    // The program takes no command line; Qt still sees its own options.
+    biorhythm::ui::Application app(argc, argv);
+    app.setUpForChinese();
+    biorhythm::ui::QtPlatform platform;
+    app.reportUnexpectedErrorsThrough(platform);
+
+    try {
+        biorhythm::ui::Form1 window(platform);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        window.move(screen.center() - window.rect().center());
+        window.show();
+        window.activateWindow();
+        return app.exec();
+    } catch (const std::exception& error) {
+        std::cerr << "biorhythm: "
+                  << biorhythm::ui::Application::unexpectedErrorReport(
+                         QString::fromUtf8(error.what()))
+                         .toStdString()
+                  << '\n';
+        return EXIT_FAILURE;
+    }
 }

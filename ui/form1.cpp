@@ -1,0 +1,229 @@
+#include "form1.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "caption_label.h"
+#include "drop_down_list.h"
+#include "home_page.h"
+#include "platform.h"
+#include "program_icon.h"
+#include "window_fonts.h"
+
+namespace biorhythm::ui {
+namespace {
+
+using Sizing = CaptionLabel::Sizing;
+
+// Positions and sizes are designed in twips; 15 twips make one
+// device-independent pixel, which Qt scales on high-density screens.
+int pixels(int twips) {
+    return (twips * 2 + 15) / 30;
+}
+
+QRect twipRect(int left, int top, int width, int height) {
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+const QColor kRed{255, 0, 0};
+const QColor kDarkRed{192, 0, 0};
+const QColor kBlue{0, 0, 255};
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QGroupBox* frame(const char* name, const QString& title, QRect geometry, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+CaptionLabel* label(const char* name, const QString& caption, Sizing sizing, QRect geometry,
+                    QWidget* parent) {
+    auto* text = new CaptionLabel(QString(), sizing, parent);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setGeometry(geometry);
+    text->setCaption(caption);
+    return text;
+}
+
+DropDownList* list(const char* name, const QString& placeholder, QRect geometry, QWidget* parent) {
+    auto* combo = new DropDownList(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setGeometry(geometry);
+    combo->setText(placeholder);
+    return combo;
+}
+
+QPushButton* button(const char* name, const QString& caption, QRect geometry, QWidget* parent) {
+    auto* push = new QPushButton(caption, parent);
+    push->setObjectName(QString::fromLatin1(name));
+    push->setGeometry(geometry);
+    push->setFont(boldFont());
+    // No default button: Enter presses only the button that has the focus.
+    push->setAutoDefault(false);
+    push->setDefault(false);
+    return push;
+}
+
+const QString kTitle = QStringLiteral("人体生物节律分析工具（Zendrel庄园版） V1.0 正式版");
+
+const QString kParagraph1 = QStringLiteral(
+    "　　人们早就发现，一个人有时体力充沛，精神焕发、情绪高涨、才思敏捷、记忆力强；而有时却浑身困乏"
+    "、"
+    "情绪消沉、思维迟钝，记忆力差。这是什么原因呢？人们百思不得其解，长期只知其然，而不知其所以然"
+    "。");
+
+const QString kParagraph2 = QStringLiteral(
+    "　　二十世纪初，两位素不相识的科学家分别对大量病例和观察记录进行了长期的统计研究，不约而同地发"
+    "现："
+    "人的体力存在着一个以23天为周期的变化规律，人的情绪存在着一个以28天为周期的变化规律，而且这两个"
+    "周期"
+    "都是从人出生的那一天开始计算的。二十年后，一位教授在研究了数千名学生的考试成绩之后又发现，人的"
+    "智力"
+    "存在着一个以33天为周期的变化规律。这三位科学家的研究成果揭示了人的体力、情绪和智力随着时间周期"
+    "性变化"
+    "的规律：在每个周期的前半段，人的状态逐渐上升，处于高潮期；在后半段，人的状态逐渐下降，处于低潮"
+    "期；"
+    "在两者交替的临界日前后，状态最不稳定。");
+
+const QString kParagraph3 = QStringLiteral(
+    "　　后来，人们把这三位科学家发现的三个生物节奏总结为\"人体生物三节律\"，因为这三个节律象钟表一"
+    "样循环往复，"
+    "又被人们称作\"人体生物钟\"，国外称之为\"PSI周期\"。");
+
+}  // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(programIcon());
+    setFont(defaultFont());
+    // A fixed single border: no resizing, no maximising.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(pixels(11280), pixels(8535));
+
+    createControls();
+    wireEvents();
+    Form_Load();
+}
+
+void Form1::createControls() {
+    // Created back to front: the lists lie in front of the birth-date frame.
+    Frame1 = frame("Frame1", QStringLiteral("生日信息录入"), twipRect(316, 315, 6880, 1451), this);
+    Label1 = label("Label1", QStringLiteral("请选择您的阳历出生时间："), Sizing::ToText,
+                   twipRect(270, 450, 2700, 210), Frame1);
+    Label1->setFont(boldFont());
+    setTextColour(Label1, kRed);
+    Label2 = label("Label2",
+                   QStringLiteral("小提示：录入信息后，点击“节律分析”按钮即可查看分析结果！！"),
+                   Sizing::ToText, twipRect(300, 960, 5400, 180), Frame1);
+    setTextColour(Label2, kBlue);
+
+    Combo2 = list("Combo2", QStringLiteral("选择月份"), twipRect(4500, 736, 1200, 300), this);
+    Combo3 = list("Combo3", QStringLiteral("选择日期"), twipRect(5700, 736, 1200, 300), this);
+    Combo1 = list("Combo1", QStringLiteral("选择年份"), twipRect(3300, 736, 1200, 300), this);
+    for (int year = 1900; year <= 2009; ++year) {
+        Combo1->appendItem(QStringLiteral("%1年").arg(year));
+    }
+    for (int month = 1; month <= 12; ++month) {
+        Combo2->appendItem(QStringLiteral("%1月").arg(month));
+    }
+
+    Command1 = button("Command1", QStringLiteral("节律分析"), twipRect(315, 7755, 2000, 500), this);
+    Command2 =
+        button("Command2", QStringLiteral("清空数据"), twipRect(2766, 7755, 2000, 500), this);
+    Command3 =
+        button("Command3", QStringLiteral("退出程序"), twipRect(5190, 7755, 2000, 500), this);
+
+    Frame6 = frame("Frame6", QStringLiteral("科学依据"), twipRect(7415, 1982, 3607, 5515), this);
+    Label9 = label("Label9", kParagraph1, Sizing::FixedBox, twipRect(180, 240, 3255, 1185), Frame6);
+    Label10 =
+        label("Label10", kParagraph2, Sizing::FixedBox, twipRect(105, 1440, 3255, 2950), Frame6);
+    Label11 =
+        label("Label11", kParagraph3, Sizing::FixedBox, twipRect(105, 4410, 3255, 1075), Frame6);
+
+    struct CycleFrame {
+        QGroupBox*& frame;
+        const char* frameName;
+        const char* title;
+        int top;
+        CaptionLabel*& result;
+        const char* resultName;
+        const char* question;
+        CaptionLabel*& note;
+        const char* noteName;
+        const char* scale;
+    };
+    const CycleFrame cycleFrames[] = {
+        {Frame2, "Frame2", "智力周期分析", 1977, Label3, "Label3",
+         "猜猜您近日的智力状况会是什么等级？", Label4, "Label4",
+         "注：智力周期评价等级分别为：聪慧 > 优良 > 良好 > 欠佳 > 迟钝"},
+        {Frame3, "Frame3", "情绪周期分析", 3904, Label5, "Label5",
+         "猜猜您近日的情绪状况会是什么等级？", Label6, "Label6",
+         "注：情绪周期评价等级分别为：高涨 > 优良 > 良好 > 欠佳 > 低沉"},
+        {Frame4, "Frame4", "体力周期分析", 5856, Label7, "Label7",
+         "猜猜您近日的体力状况会是什么等级？", Label8, "Label8",
+         "注：体力周期评价等级分别为：充沛 > 优良 > 良好 > 欠佳 > 虚弱"},
+    };
+    for (const CycleFrame& c : cycleFrames) {
+        c.frame =
+            frame(c.frameName, QString::fromUtf8(c.title), twipRect(316, c.top, 6880, 1652), this);
+        c.result = label(c.resultName, QString::fromUtf8(c.question), Sizing::ToText,
+                         twipRect(345, 405, 3060, 180), c.frame);
+        c.note = label(c.noteName, QString::fromUtf8(c.scale), Sizing::ToText,
+                       twipRect(345, 1155, 5400, 180), c.frame);
+        setTextColour(c.note, kDarkRed);
+    }
+
+    Frame5 = frame("Frame5", QStringLiteral("程序说明"), twipRect(7415, 315, 3607, 1451), this);
+    Label12 = label(
+        "Label12",
+        QStringLiteral("本程序可以帮助您了解您当前的生理节律状况，有助于您安排生活、工作和学习。"
+                       "但多种因素会影响分析的准确性！"),
+        Sizing::FixedBox, twipRect(285, 345, 3195, 585), Frame5);
+    Label13 = label("Label13", QStringLiteral("软件作者：Zendrel"), Sizing::ToText,
+                    twipRect(285, 1050, 1530, 180), Frame5);
+    setTextColour(Label13, kRed);
+    Label14 = label("Label14", QStringLiteral("版本：V1.0 正式版"), Sizing::ToText,
+                    twipRect(1830, 1050, 1530, 180), Frame5);
+    setTextColour(Label14, kRed);
+
+    // Only the titles are blue; the texts inside keep their own colours.
+    for (QGroupBox* box : {Frame5, Frame6}) {
+        box->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 255); }"));
+    }
+
+    Command4 =
+        button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),
+               twipRect(7415, 7755, 3585, 500), this);
+
+    setTabOrder(Combo1, Combo2);
+    setTabOrder(Combo2, Combo3);
+    setTabOrder(Combo3, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+}
+
+void Form1::wireEvents() {
+    connect(Combo1, &DropDownList::click, this, &Form1::Combo1_Click);
+    connect(Combo1, &DropDownList::gotFocus, this, &Form1::Combo1_GotFocus);
+    connect(Combo2, &DropDownList::click, this, &Form1::Combo2_Click);
+    connect(Combo2, &DropDownList::gotFocus, this, &Form1::Combo2_GotFocus);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+}  // namespace biorhythm::ui

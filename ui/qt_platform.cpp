@@ -1,0 +1,61 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "application_title.h"
+
+namespace biorhythm::ui {
+namespace {
+
+// The program records its launches as the shell command it was designed
+// around; on Linux the address goes to the desktop's opener instead.
+constexpr QStringView kShellPrefix = u"explorer.exe ";
+constexpr auto kOpener = "xdg-open";
+
+}  // namespace
+
+void QtPlatform::showMessage(const QString& text, Look look) {
+    QMessageBox box(look == Look::Warning ? QMessageBox::Warning : QMessageBox::Critical,
+                    applicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+std::chrono::year_month_day QtPlatform::today() {
+    const QDate date = QDate::currentDate();
+    return std::chrono::year_month_day{std::chrono::year{date.year()},
+                                       std::chrono::month{static_cast<unsigned>(date.month())},
+                                       std::chrono::day{static_cast<unsigned>(date.day())}};
+}
+
+void QtPlatform::launch(const QString& commandLine) {
+    if (!commandLine.startsWith(kShellPrefix)) {
+        throw LaunchError(
+            QStringLiteral("无法识别要启动的命令：%1").arg(commandLine).toStdString());
+    }
+    const QString address = commandLine.mid(kShellPrefix.size());
+    const QString opener = QStandardPaths::findExecutable(QString::fromLatin1(kOpener));
+    if (opener.isEmpty()) {
+        throw LaunchError(QStringLiteral("系统中找不到用来打开网页的程序 %1。")
+                              .arg(QLatin1String(kOpener))
+                              .toStdString());
+    }
+    // An argument list, never a shell: the address reaches the opener as it is.
+    QProcess process;
+    process.setProgram(opener);
+    process.setArguments({address});
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!process.startDetached()) {
+        throw LaunchError(
+            QStringLiteral("无法启动 %1：%2").arg(opener, process.errorString()).toStdString());
+    }
+}
+
+void QtPlatform::endProgram(int status) {
+    QCoreApplication::exit(status);
+}
+
+}  // namespace biorhythm::ui
