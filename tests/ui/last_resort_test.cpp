@@ -9,6 +9,7 @@
 #include "application.h"
 #include "fake_platform.h"
 #include "qt_printers.h"
+#include "test_errors.h"
 #include "user_input.h"
 
 namespace biorhythm::ui::testing {
@@ -17,7 +18,7 @@ namespace {
 class LastResortTest : public ::testing::Test {
 protected:
     void SetUp() override { application()->reportUnexpectedErrorsThrough(platform); }
-    void TearDown() override { application()->setUnexpectedErrorHandler({}); }
+    void TearDown() override { failTestsOnUnexpectedErrors(); }
 
     static Application* application() {
         return static_cast<Application*>(QApplication::instance());

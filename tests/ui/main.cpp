@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "application.h"
+#include "test_errors.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     biorhythm::ui::Application app(argc, argv);
     app.setUpForChinese();
     // Popups ignore a release this soon after they open; keep picks quick.
-    QApplication::setDoubleClickInterval(100);
+    QApplication::setDoubleClickInterval(40);
+    biorhythm::ui::testing::failTestsOnUnexpectedErrors();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

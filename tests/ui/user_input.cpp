@@ -16,12 +16,15 @@ QPoint arrowOf(QComboBox* list) {
     return {list->width() - 6, list->height() / 2};
 }
 
-void openPopup(QComboBox* list) {
+// Returns whether the popup opened: a disabled list ignores the click.
+bool openPopup(QComboBox* list) {
     QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, arrowOf(list));
-    if (!waitFor([list] { return list->view()->isVisible(); })) return;  // disabled
+    if (!list->isEnabled()) return false;
+    if (!waitFor([list] { return list->view()->isVisible(); })) return false;
     // The popup ignores a release that comes within the double-click interval
     // of the click that opened it.
     QTest::qWait(QApplication::doubleClickInterval() + 10);
+    return true;
 }
 
 }  // namespace
@@ -31,9 +34,8 @@ bool waitFor(const std::function<bool()>& condition) {
 }
 
 void pickWithMouse(QComboBox* list, int index) {
-    openPopup(list);
+    if (!openPopup(list)) return;
     QAbstractItemView* const view = list->view();
-    if (!view->isVisible()) return;  // a disabled list opens no popup
     const QModelIndex item = view->model()->index(index, list->modelColumn(), view->rootIndex());
     view->scrollTo(item);
     // As a hand would: onto the item first, then the click.
@@ -44,9 +46,8 @@ void pickWithMouse(QComboBox* list, int index) {
 }
 
 void openAndCloseWithMouse(QComboBox* list) {
-    openPopup(list);
+    if (!openPopup(list)) return;
     QAbstractItemView* const view = list->view();
-    if (!view->isVisible()) return;
     QTest::keyClick(view, Qt::Key_Escape);
     waitFor([view] { return !view->isVisible(); });
 }
