@@ -13,6 +13,6 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBIORHYTHM_WERROR=ON \
-    -DBIORHYTHM_WITH_UI=OFF -DBIORHYTHM_SANITIZE=ON -DBIORHYTHM_FUZZ=ON >/dev/null
+    -DBIORHYTHM_WITH_UI=OFF -DBIORHYTHM_SANITIZE=ON -DBIORHYTHM_FUZZ=ON -DBIORHYTHM_FUZZ_SECONDS=30 >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure

@@ -1,6 +1,7 @@
 // The four buttons: analyse, clear, exit and the home page.
 #include <QPushButton>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <variant>
 
@@ -8,6 +9,7 @@
 #include "caption_label.h"
 #include "drop_down_list.h"
 #include "form1.h"
+#include "home_page.h"
 #include "platform.h"
 
 namespace biorhythm::ui {
@@ -33,10 +35,36 @@ void Form1::Command1_Click() {
     Label7->setCaption(QString::fromStdString(report.physical));
 }
 
-void Form1::Command2_Click() {}
+// Placeholders back, month and day closed, hints in the result labels. The
+// day items stay until the month list is entered again.
+void Form1::Command2_Click() {
+    Combo1->setText(QStringLiteral("选择年份"));
+    Combo2->setText(QStringLiteral("选择月份"));
+    Combo3->setText(QStringLiteral("选择日期"));
+    Combo2->setListEnabled(false);
+    Combo3->setListEnabled(false);
+    Label2->setCaption(QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
+    Label3->setCaption(QStringLiteral("猜猜您近日的智力状况会是什么等级？"));
+    Label5->setCaption(QStringLiteral("猜猜您近日的情绪状况会是什么等级？"));
+    Label7->setCaption(QStringLiteral("猜猜您近日的体力状况会是什么等级？"));
+}
 
-void Form1::Command3_Click() {}
+void Form1::Command3_Click() {
+    platform_.endProgram(EXIT_SUCCESS);
+}
 
-void Form1::Command4_Click() {}
+// Opens the home page in the desktop's browser without waiting for it. A
+// browser that cannot be started is the desktop's trouble, not a reason for
+// the program to end: the user is told and the window stays as it was.
+void Form1::Command4_Click() {
+    const QString address = homePageAddress();
+    try {
+        platform_.launch(QStringLiteral("explorer.exe ") + address);
+    } catch (const LaunchError& failure) {
+        platform_.showMessage(QStringLiteral("无法打开主页 %1。\n\n原因：%2")
+                                  .arg(address, QString::fromUtf8(failure.what())),
+                              Platform::Look::Warning);
+    }
+}
 
 }  // namespace biorhythm::ui

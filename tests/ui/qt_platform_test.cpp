@@ -7,7 +7,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "qt_printers.h"
@@ -68,6 +70,68 @@ TEST(QtPlatform, TodayIsTheLocalDate) {
                      static_cast<int>(static_cast<unsigned>(today.month())),
                      static_cast<int>(static_cast<unsigned>(today.day())));
     EXPECT_TRUE(seen == before || seen == after);
+}
+
+// A stand-in for the desktop's opener, first (and alone) on PATH.
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", folder.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("PATH", savedPath); }
+
+    void writeOpener(const QByteArray& script, bool executable) {
+        QFile opener(folder.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write(script);
+        opener.close();
+        opener.setPermissions(executable ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                         : QFileDevice::ReadOwner);
+    }
+    QString launchFailure(const QString& commandLine) {
+        try {
+            QtPlatform().launch(commandLine);
+        } catch (const LaunchError& error) {
+            return QString::fromUtf8(error.what());
+        }
+        return {};
+    }
+
+    QTemporaryDir folder;
+    QByteArray savedPath;
+};
+
+TEST_F(LauncherTest, TheAddressReachesTheOpenerAsOneArgumentWithoutAShell) {
+    const QString record = folder.filePath(QStringLiteral("record"));
+    writeOpener("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + record.toLocal8Bit() + "'\n", true);
+    const QString address = QStringLiteral("http://zendrel.example/?a=1&b=$(touch x);rm *");
+    EXPECT_EQ(launchFailure(QStringLiteral("explorer.exe ") + address), QString());
+    QFile recorded(record);
+    ASSERT_TRUE(waitFor([&recorded] { return recorded.exists() && recorded.size() > 0; }));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(recorded.readAll()),
+              QStringLiteral("1\n") + address + QStringLiteral("\n"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x"))));
+}
+
+TEST_F(LauncherTest, AMissingOpenerIsReportedInChinese) {
+    writeOpener("#!/bin/sh\n", false);
+    const QString failure = launchFailure(QStringLiteral("explorer.exe http://zendrel.example/"));
+    EXPECT_TRUE(failure.contains(QStringLiteral("找不到"))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QStringLiteral("xdg-open"))) << failure.toStdString();
+}
+
+TEST_F(LauncherTest, AnOpenerThatCannotStartIsReported) {
+    writeOpener("#!/nonexistent/interpreter\n", true);
+    const QString failure = launchFailure(QStringLiteral("explorer.exe http://zendrel.example/"));
+    EXPECT_TRUE(failure.startsWith(QStringLiteral("无法启动"))) << failure.toStdString();
+}
+
+TEST_F(LauncherTest, OnlyTheRecordedShellCommandIsLaunched) {
+    writeOpener("#!/bin/sh\n", true);
+    EXPECT_FALSE(launchFailure(QStringLiteral("cmd.exe /c del")).isEmpty());
 }
 
 }  // namespace
