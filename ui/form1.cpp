@@ -207,6 +207,20 @@ void Form1::createControls() {
         button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),
                twipRect(7415, 7755, 3585, 500), this);
 
+    // What a screen reader says of each control beside its text.
+    const std::pair<QWidget*, const char*> descriptions[] = {
+        {Combo1, "出生年份"},
+        {Combo2, "出生月份"},
+        {Combo3, "出生日期"},
+        {Command1, "根据所选的出生日期分析您今天的生物节律"},
+        {Command2, "清空所选的出生日期和分析结果"},
+        {Command3, "退出本程序"},
+        {Command4, "在浏览器中打开Zendrel庄园的主页"},
+    };
+    for (const auto& [control, description] : descriptions) {
+        control->setAccessibleDescription(QString::fromUtf8(description));
+    }
+
     setTabOrder(Combo1, Combo2);
     setTabOrder(Combo2, Combo3);
     setTabOrder(Combo3, Command1);

@@ -105,10 +105,16 @@ TEST_F(LayoutTest, TheWindowHasItsFixedSize) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     form->resize(900, 700);
     EXPECT_EQ(form->size(), QSize(752, 569));
+    // On a denser screen the client area grows with the scale factor.
+    const qreal scale = form->devicePixelRatioF();
+    EXPECT_EQ(form->grab().size(), QSize(qRound(752 * scale), qRound(569 * scale)));
 }
 
 TEST_F(LayoutTest, SavesAPictureOfTheWindow) {
-    const QString path = QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1.png");
+    const qreal scale = form->devicePixelRatioF();
+    const QString path = scale == 1.0
+                             ? QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1.png")
+                             : QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(scale);
     ASSERT_TRUE(form->grab().save(path)) << path.toStdString();
 }
 
