@@ -33,7 +33,6 @@ const QColor kBlue{0, 0, 255};
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
 
@@ -198,10 +197,12 @@ void Form1::createControls() {
                     twipRect(1830, 1050, 1530, 180), Frame5);
     setTextColour(Label14, kRed);
 
-    // Only the titles are blue; the texts inside keep their own colours.
-    for (QGroupBox* box : {Frame5, Frame6}) {
-        box->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 255); }"));
-    }
+    // Only the titles are blue: the texts inside keep the window's own text
+    // colour, or their own.
+    const QColor plainText = palette().color(QPalette::WindowText);
+    for (CaptionLabel* text : {Label9, Label10, Label11, Label12}) setTextColour(text, plainText);
+    setTextColour(Frame5, kBlue);
+    setTextColour(Frame6, kBlue);
 
     Command4 =
         button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),
