@@ -24,7 +24,7 @@ public:
 
 void AnalyseBirthDate(benchmark::State& state) {
     const std::chrono::year_month_day today = std::chrono::year{2024} / 3 / 15;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         benchmark::DoNotOptimize(
             biorhythm::analyseBirthDate(80, 4, 11, "1980年", "5月", "12日", today));
     }
@@ -49,7 +49,7 @@ void PressToRepaint(benchmark::State& state) {
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_Down);
     }
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         QTest::mouseClick(analyse, Qt::LeftButton);
         form.repaint();
     }
@@ -65,7 +65,7 @@ void RepaintOnly(benchmark::State& state) {
         state.SkipWithError("the window was not shown");
         return;
     }
-    for (auto _ : state) form.repaint();
+    while (state.KeepRunning()) form.repaint();
 }
 BENCHMARK(RepaintOnly)->Unit(benchmark::kMicrosecond);
 

@@ -5,12 +5,12 @@
 // Usage: startup_probe PROGRAM [ARGS...]
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -19,7 +19,7 @@ namespace {
 double nowMs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 long residentKiB(pid_t pid) {
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     Display* display = XOpenDisplay(nullptr);
     int damageEvent = 0;
     int damageError = 0;
-    if (!display || !XDamageQueryExtension(display, &damageEvent, &damageError)) {
+    if (display == nullptr || XDamageQueryExtension(display, &damageEvent, &damageError) == False) {
         std::fprintf(stderr, "startup_probe: no X display with the DAMAGE extension\n");
         return 1;
     }

@@ -32,9 +32,9 @@ constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::int64_t kLargestExactDayCount = 1 << 24;
 
 std::string numberText(std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
-    return {digits, result.ptr};
+    std::array<char, 24> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    return {digits.data(), result.ptr};
 }
 
 // Day counts and cycle numbers are floats holding whole numbers.

@@ -48,11 +48,9 @@ std::string quoted(std::string_view text) {
         }
         const std::size_t length = utf8SequenceLength(text, at);
         const auto byte = static_cast<unsigned char>(text[at]);
-        if (length == 0) {
+        const bool control = length == 1 && (byte < 0x20 || byte == 0x7F);
+        if (length == 0 || control) {
             shown += "\xEF\xBF\xBD";  // U+FFFD
-            ++at;
-        } else if (length == 1 && (byte < 0x20 || byte == 0x7F)) {
-            shown += "\xEF\xBF\xBD";
             ++at;
         } else {
             shown.append(text.substr(at, length));

@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QUrl>
+#include <array>
+#include <utility>
 
 #include "caption_label.h"
 #include "drop_down_list.h"
@@ -72,37 +74,44 @@ QPushButton* button(const char* name, const QString& caption, QRect geometry, QW
     return push;
 }
 
-const QString kTitle = QStringLiteral("人体生物节律分析工具（Zendrel庄园版） V1.0 正式版");
+constexpr QStringView kTitle = u"人体生物节律分析工具（Zendrel庄园版） V1.0 正式版";
 
-const QString kParagraph1 = QStringLiteral(
-    "　　人们早就发现，一个人有时体力充沛，精神焕发、情绪高涨、才思敏捷、记忆力强；而有时却浑身困乏"
-    "、"
-    "情绪消沉、思维迟钝，记忆力差。这是什么原因呢？人们百思不得其解，长期只知其然，而不知其所以然"
-    "。");
+constexpr QStringView kParagraph1 =
+    u"　　人们早就发现，一个人有时体力充沛，精神焕发、情绪高涨、才思敏捷、记忆力强；而有时却浑身困"
+    u"乏"
+    u"、"
+    u"情绪消沉、思维迟钝，记忆力差。这是什么原因呢？人们百思不得其解，长期只知其然，而不知其所以然"
+    u"。";
 
-const QString kParagraph2 = QStringLiteral(
-    "　　二十世纪初，两位素不相识的科学家分别对大量病例和观察记录进行了长期的统计研究，不约而同地发"
-    "现："
-    "人的体力存在着一个以23天为周期的变化规律，人的情绪存在着一个以28天为周期的变化规律，而且这两个"
-    "周期"
-    "都是从人出生的那一天开始计算的。二十年后，一位教授在研究了数千名学生的考试成绩之后又发现，人的"
-    "智力"
-    "存在着一个以33天为周期的变化规律。这三位科学家的研究成果揭示了人的体力、情绪和智力随着时间周期"
-    "性变化"
-    "的规律：在每个周期的前半段，人的状态逐渐上升，处于高潮期；在后半段，人的状态逐渐下降，处于低潮"
-    "期；"
-    "在两者交替的临界日前后，状态最不稳定。");
+constexpr QStringView kParagraph2 =
+    u"　　二十世纪初，两位素不相识的科学家分别对大量病例和观察记录进行了长期的统计研究，不约而同地"
+    u"发"
+    u"现："
+    u"人的体力存在着一个以23天为周期的变化规律，人的情绪存在着一个以28天为周期的变化规律，而且这两"
+    u"个"
+    u"周期"
+    u"都是从人出生的那一天开始计算的。二十年后，一位教授在研究了数千名学生的考试成绩之后又发现，人"
+    u"的"
+    u"智力"
+    u"存在着一个以33天为周期的变化规律。这三位科学家的研究成果揭示了人的体力、情绪和智力随着时间周"
+    u"期"
+    u"性变化"
+    u"的规律：在每个周期的前半段，人的状态逐渐上升，处于高潮期；在后半段，人的状态逐渐下降，处于低"
+    u"潮"
+    u"期；"
+    u"在两者交替的临界日前后，状态最不稳定。";
 
-const QString kParagraph3 = QStringLiteral(
-    "　　后来，人们把这三位科学家发现的三个生物节奏总结为\"人体生物三节律\"，因为这三个节律象钟表一"
-    "样循环往复，"
-    "又被人们称作\"人体生物钟\"，国外称之为\"PSI周期\"。");
+constexpr QStringView kParagraph3 =
+    u"　　后来，人们把这三位科学家发现的三个生物节奏总结为\"人体生物三节律\"，因为这三个节律象钟表"
+    u"一"
+    u"样循环往复，"
+    u"又被人们称作\"人体生物钟\"，国外称之为\"PSI周期\"。";
 
 }  // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kTitle.toString());
     setWindowIcon(programIcon());
     setFont(defaultFont());
     // A fixed single border: no resizing, no maximising.
@@ -145,11 +154,12 @@ void Form1::createControls() {
         button("Command3", QStringLiteral("退出程序"), twipRect(5190, 7755, 2000, 500), this);
 
     Frame6 = frame("Frame6", QStringLiteral("科学依据"), twipRect(7415, 1982, 3607, 5515), this);
-    Label9 = label("Label9", kParagraph1, Sizing::FixedBox, twipRect(180, 240, 3255, 1185), Frame6);
-    Label10 =
-        label("Label10", kParagraph2, Sizing::FixedBox, twipRect(105, 1440, 3255, 2950), Frame6);
-    Label11 =
-        label("Label11", kParagraph3, Sizing::FixedBox, twipRect(105, 4410, 3255, 1075), Frame6);
+    Label9 = label("Label9", kParagraph1.toString(), Sizing::FixedBox,
+                   twipRect(180, 240, 3255, 1185), Frame6);
+    Label10 = label("Label10", kParagraph2.toString(), Sizing::FixedBox,
+                    twipRect(105, 1440, 3255, 2950), Frame6);
+    Label11 = label("Label11", kParagraph3.toString(), Sizing::FixedBox,
+                    twipRect(105, 4410, 3255, 1075), Frame6);
 
     struct CycleFrame {
         QGroupBox*& frame;
@@ -163,7 +173,7 @@ void Form1::createControls() {
         const char* noteName;
         const char* scale;
     };
-    const CycleFrame cycleFrames[] = {
+    const std::array<CycleFrame, 3> cycleFrames{{
         {Frame2, "Frame2", "智力周期分析", 1977, Label3, "Label3",
          "猜猜您近日的智力状况会是什么等级？", Label4, "Label4",
          "注：智力周期评价等级分别为：聪慧 > 优良 > 良好 > 欠佳 > 迟钝"},
@@ -173,7 +183,7 @@ void Form1::createControls() {
         {Frame4, "Frame4", "体力周期分析", 5856, Label7, "Label7",
          "猜猜您近日的体力状况会是什么等级？", Label8, "Label8",
          "注：体力周期评价等级分别为：充沛 > 优良 > 良好 > 欠佳 > 虚弱"},
-    };
+    }};
     for (const CycleFrame& c : cycleFrames) {
         c.frame =
             frame(c.frameName, QString::fromUtf8(c.title), twipRect(316, c.top, 6880, 1652), this);
@@ -209,7 +219,7 @@ void Form1::createControls() {
                twipRect(7415, 7755, 3585, 500), this);
 
     // What a screen reader says of each control beside its text.
-    const std::pair<QWidget*, const char*> descriptions[] = {
+    const std::array<std::pair<QWidget*, const char*>, 7> descriptions{{
         {Combo1, "出生年份"},
         {Combo2, "出生月份"},
         {Combo3, "出生日期"},
@@ -217,7 +227,7 @@ void Form1::createControls() {
         {Command2, "清空所选的出生日期和分析结果"},
         {Command3, "退出本程序"},
         {Command4, "在浏览器中打开Zendrel庄园的主页"},
-    };
+    }};
     for (const auto& [control, description] : descriptions) {
         control->setAccessibleDescription(QString::fromUtf8(description));
     }

@@ -6,8 +6,8 @@
 namespace biorhythm::ui {
 namespace {
 
-const QString kChooseMonth = QStringLiteral("选择月份");
-const QString kChooseDay = QStringLiteral("选择日期");
+constexpr QStringView kChooseMonth = u"选择月份";
+constexpr QStringView kChooseDay = u"选择日期";
 
 bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -46,9 +46,9 @@ void Form1::Form_Load() {
 
 // Entering the year list starts month and day over.
 void Form1::Combo1_GotFocus() {
-    Combo2->setText(kChooseMonth);
+    Combo2->setText(kChooseMonth.toString());
     Combo2->setListEnabled(false);
-    Combo3->setText(kChooseDay);
+    Combo3->setText(kChooseDay.toString());
     Combo3->setListEnabled(false);
 }
 
@@ -59,7 +59,7 @@ void Form1::Combo1_Click() {
 // Entering the month list starts the day over.
 void Form1::Combo2_GotFocus() {
     Combo3->removeAllItems();
-    Combo3->setText(kChooseDay);
+    Combo3->setText(kChooseDay.toString());
     Combo3->setListEnabled(false);
 }
 
@@ -69,7 +69,7 @@ void Form1::Combo2_Click() {
     const int days = daysInMonth(monthIndex, 1900 + Combo1->listIndex());
     if (days > 0) {
         Combo3->removeAllItems();
-        Combo3->setText(kChooseDay);
+        Combo3->setText(kChooseDay.toString());
         for (int day = 1; day <= days; ++day) Combo3->appendItem(QStringLiteral("%1日").arg(day));
     }
     Combo3->setListEnabled(true);

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
-    if (!display) {
+    if (display == nullptr) {
         std::fprintf(stderr, "x11_close: no X display\n");
         return 1;
     }
@@ -27,5 +27,5 @@ int main(int argc, char** argv) {
     const Status sent = XSendEvent(display, window, False, NoEventMask, &close);
     XFlush(display);
     XCloseDisplay(display);
-    return sent ? 0 : 1;
+    return sent != 0 ? 0 : 1;
 }
