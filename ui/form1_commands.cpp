@@ -1,5 +1,4 @@
 // The four buttons: analyse, clear, exit and the home page.
-#include <QPushButton>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
