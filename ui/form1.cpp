@@ -8,6 +8,7 @@
 
 #include "caption_label.h"
 #include "drop_down_list.h"
+#include "form_texts.h"
 #include "home_page.h"
 #include "platform.h"
 #include "program_icon.h"
@@ -137,9 +138,9 @@ void Form1::createControls() {
                    Sizing::ToText, twipRect(300, 960, 5400, 180), Frame1);
     setTextColour(Label2, kBlue);
 
-    Combo2 = list("Combo2", QStringLiteral("选择月份"), twipRect(4500, 736, 1200, 300), this);
-    Combo3 = list("Combo3", QStringLiteral("选择日期"), twipRect(5700, 736, 1200, 300), this);
-    Combo1 = list("Combo1", QStringLiteral("选择年份"), twipRect(3300, 736, 1200, 300), this);
+    Combo2 = list("Combo2", kChooseMonth.toString(), twipRect(4500, 736, 1200, 300), this);
+    Combo3 = list("Combo3", kChooseDay.toString(), twipRect(5700, 736, 1200, 300), this);
+    Combo1 = list("Combo1", kChooseYear.toString(), twipRect(3300, 736, 1200, 300), this);
     for (int year = 1900; year <= 2009; ++year) {
         Combo1->appendItem(QStringLiteral("%1年").arg(year));
     }
@@ -168,26 +169,23 @@ void Form1::createControls() {
         int top;
         CaptionLabel*& result;
         const char* resultName;
-        const char* question;
+        QStringView question;
         CaptionLabel*& note;
         const char* noteName;
         const char* scale;
     };
     const std::array<CycleFrame, 3> cycleFrames{{
-        {Frame2, "Frame2", "智力周期分析", 1977, Label3, "Label3",
-         "猜猜您近日的智力状况会是什么等级？", Label4, "Label4",
-         "注：智力周期评价等级分别为：聪慧 > 优良 > 良好 > 欠佳 > 迟钝"},
-        {Frame3, "Frame3", "情绪周期分析", 3904, Label5, "Label5",
-         "猜猜您近日的情绪状况会是什么等级？", Label6, "Label6",
-         "注：情绪周期评价等级分别为：高涨 > 优良 > 良好 > 欠佳 > 低沉"},
-        {Frame4, "Frame4", "体力周期分析", 5856, Label7, "Label7",
-         "猜猜您近日的体力状况会是什么等级？", Label8, "Label8",
-         "注：体力周期评价等级分别为：充沛 > 优良 > 良好 > 欠佳 > 虚弱"},
+        {Frame2, "Frame2", "智力周期分析", 1977, Label3, "Label3", kIntellectQuestion, Label4,
+         "Label4", "注：智力周期评价等级分别为：聪慧 > 优良 > 良好 > 欠佳 > 迟钝"},
+        {Frame3, "Frame3", "情绪周期分析", 3904, Label5, "Label5", kEmotionQuestion, Label6,
+         "Label6", "注：情绪周期评价等级分别为：高涨 > 优良 > 良好 > 欠佳 > 低沉"},
+        {Frame4, "Frame4", "体力周期分析", 5856, Label7, "Label7", kPhysicalQuestion, Label8,
+         "Label8", "注：体力周期评价等级分别为：充沛 > 优良 > 良好 > 欠佳 > 虚弱"},
     }};
     for (const CycleFrame& c : cycleFrames) {
         c.frame =
             frame(c.frameName, QString::fromUtf8(c.title), twipRect(316, c.top, 6880, 1652), this);
-        c.result = label(c.resultName, QString::fromUtf8(c.question), Sizing::ToText,
+        c.result = label(c.resultName, c.question.toString(), Sizing::ToText,
                          twipRect(345, 405, 3060, 180), c.frame);
         c.note = label(c.noteName, QString::fromUtf8(c.scale), Sizing::ToText,
                        twipRect(345, 1155, 5400, 180), c.frame);

@@ -8,6 +8,7 @@
 #include "caption_label.h"
 #include "drop_down_list.h"
 #include "form1.h"
+#include "form_texts.h"
 #include "home_page.h"
 #include "platform.h"
 
@@ -37,15 +38,15 @@ void Form1::Command1_Click() {
 // Placeholders back, month and day closed, hints in the result labels. The
 // day items stay until the month list is entered again.
 void Form1::Command2_Click() {
-    Combo1->setText(QStringLiteral("选择年份"));
-    Combo2->setText(QStringLiteral("选择月份"));
-    Combo3->setText(QStringLiteral("选择日期"));
+    Combo1->setText(kChooseYear.toString());
+    Combo2->setText(kChooseMonth.toString());
+    Combo3->setText(kChooseDay.toString());
     Combo2->setListEnabled(false);
     Combo3->setListEnabled(false);
     Label2->setCaption(QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
-    Label3->setCaption(QStringLiteral("猜猜您近日的智力状况会是什么等级？"));
-    Label5->setCaption(QStringLiteral("猜猜您近日的情绪状况会是什么等级？"));
-    Label7->setCaption(QStringLiteral("猜猜您近日的体力状况会是什么等级？"));
+    Label3->setCaption(kIntellectQuestion.toString());
+    Label5->setCaption(kEmotionQuestion.toString());
+    Label7->setCaption(kPhysicalQuestion.toString());
 }
 
 void Form1::Command3_Click() {

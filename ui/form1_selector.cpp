@@ -2,12 +2,10 @@
 // and the day list follows the month picked and the year's leap-year rule.
 #include "drop_down_list.h"
 #include "form1.h"
+#include "form_texts.h"
 
 namespace biorhythm::ui {
 namespace {
-
-constexpr QStringView kChooseMonth = u"选择月份";
-constexpr QStringView kChooseDay = u"选择日期";
 
 bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
