@@ -66,7 +66,7 @@ std::chrono::year_month_day parseChineseDate(std::string_view text);
 // indexes (-1 when nothing is chosen), texts the lists' text fields. Returns
 // the warning for the first missing choice, else the report. Throws
 // DateConversionError when the joined texts are no date, and std::domain_error
-// when `today` is not a valid date or too far from the birth date to count.
+// when `today` is not a valid date.
 std::variant<Warning, AnalysisReport> analyseBirthDate(
     std::int16_t yearIndex, std::int16_t monthIndex, std::int16_t dayIndex,
     std::string_view yearText, std::string_view monthText, std::string_view dayText,

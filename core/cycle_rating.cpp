@@ -26,30 +26,26 @@ double threshold(int period, int k) {
     return period * (2.0 * k - 1.0) / 16.0;
 }
 
-// Rounds to nearest with ties to even, independent of the floating-point
-// environment's rounding mode.
+// Rounds to nearest, ties to even, as the program's float environment does by
+// default. The range check keeps the conversion defined.
 std::int32_t toInt32(float dayCount) {
-    const double value = dayCount;
-    if (!std::isfinite(value) || value < std::numeric_limits<std::int32_t>::min() - 0.5 ||
-        value >= std::numeric_limits<std::int32_t>::max() + 0.5) {
+    const double rounded = std::nearbyint(static_cast<double>(dayCount));
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max())) {
         throw std::domain_error("天数超出了可计算的范围");
     }
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    double rounded = below + 1.0;
-    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) rounded = below;
     return static_cast<std::int32_t>(rounded);
 }
 
-// 1 to 9, or 0 when the remainder lies in no phase (it is negative).
+// 1 to 9: one more than the number of boundaries below the remainder; 0 for a
+// negative remainder, which lies in no phase.
 int phaseOf(std::int32_t remainder, int period) {
-    const double r = remainder;
-    if (remainder >= 0 && r < threshold(period, 1)) return 1;
-    for (int k = 2; k <= 8; ++k) {
-        if (r > threshold(period, k - 1) && r < threshold(period, k)) return k;
+    if (remainder < 0) return 0;
+    int phase = 1;
+    for (int k = 1; k <= 8; ++k) {
+        if (remainder > threshold(period, k)) ++phase;
     }
-    if (r > threshold(period, 8) && remainder <= period) return 9;
-    return 0;
+    return phase;
 }
 
 }  // namespace
@@ -67,10 +63,7 @@ std::string rateCycle(float dayCount, const Cycle& cycle) {
                                                        kSoonRising, kRising,  kRising};
     const std::string_view word = words[phase - 1];
     const std::string_view remark = kRemarks[phase - 1];
-    std::string text;
-    text.reserve(word.size() + kSeparator.size() + remark.size());
-    text.append(word).append(kSeparator).append(remark);
-    return text;
+    return std::string(word).append(kSeparator).append(remark);
 }
 
 float cycleNumber(float dayCount, int period) {

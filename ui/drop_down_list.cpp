@@ -16,10 +16,9 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     // No inline completion: it would turn typing into a pick.
     setCompleter(nullptr);
-    // QComboBox selects a matching item when Enter is pressed or the focus
-    // leaves after typing; here a typed text must stay no choice.
+    // QComboBox selects a matching item when editing finishes (Enter, or the
+    // focus leaving after typing); here a typed text must stay no choice.
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
-    disconnect(lineEdit(), SIGNAL(returnPressed()), this, nullptr);
     connect(lineEdit(), &QLineEdit::textEdited, this, &DropDownList::forgetSelectionOnTyping);
     // activated() comes only from the user: popup picks, arrow keys and wheel.
     connect(this, &QComboBox::activated, this, &DropDownList::click);
