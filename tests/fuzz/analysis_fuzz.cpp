@@ -1,6 +1,6 @@
 // Feeds arbitrary list indexes, texts and today's dates to the analysis: it
-// must either answer or throw one of its documented errors, and every text it
-// produces, messages included, must be valid UTF-8.
+// must answer, with a report only for three choices, or throw one of its
+// documented errors; anything else, or a sanitizer finding, is a crash.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <chrono>
@@ -10,32 +10,6 @@
 #include <variant>
 
 #include "biorhythm.h"
-
-namespace {
-
-bool isValidUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80                    ? 1
-                             : lead >= 0xC2 && lead <= 0xDF ? 2
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                            : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-void require(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -49,29 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string yearText = input.ConsumeRandomLengthString(64);
     const std::string monthText = input.ConsumeRandomLengthString(64);
     const std::string dayText = input.ConsumeRemainingBytesAsString();
-
-    try {
-        biorhythm::parseChineseDate(yearText + monthText + dayText);
-    } catch (const biorhythm::DateConversionError& error) {
-        require(isValidUtf8(error.what()));
-    }
-
     try {
         const auto result = biorhythm::analyseBirthDate(yearIndex, monthIndex, dayIndex, yearText,
                                                         monthText, dayText, today);
-        if (const auto* report = std::get_if<biorhythm::AnalysisReport>(&result)) {
-            require(yearIndex != -1 && monthIndex != -1 && dayIndex != -1);
-            for (const std::string* text :
-                 {&report->greeting, &report->intellect, &report->emotion, &report->physical}) {
-                require(isValidUtf8(*text));
-            }
-        } else {
-            require(yearIndex == -1 || monthIndex == -1 || dayIndex == -1);
-        }
-    } catch (const biorhythm::DateConversionError& error) {
-        require(isValidUtf8(error.what()));
-    } catch (const std::domain_error& error) {
-        require(isValidUtf8(error.what()));
+        const bool allChosen = yearIndex != -1 && monthIndex != -1 && dayIndex != -1;
+        if (std::holds_alternative<biorhythm::AnalysisReport>(result) != allChosen) std::abort();
+    } catch (const biorhythm::DateConversionError&) {
+    } catch (const std::domain_error&) {
     }
     return 0;
 }

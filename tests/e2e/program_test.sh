@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The real program on a virtual X display (xvfb-run, 1280x1024, no window
+# manager): its window, its buttons, its start without a display, and the same
+# window from the Debian package installed, started and purged as a user does.
+# Usage: program_test.sh BIORHYTHM HOME-PAGE DEB
+program=$1 home=$2 deb=$3
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+passed=0 failed=0
+check() {  # check DESCRIPTION COMMAND...
+    if "${@:2}" >/dev/null 2>&1; then passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
+}
+start() {  # start BINARY: runs it and finds its window
+    "$1" >"$work/log" 2>&1 &
+    pid=$!
+    window=$(timeout 15 xdotool search --sync --onlyvisible --name '^人体生物节律分析工具' | head -n 1)
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1 && sleep 0.3; }
+ended_with() { timeout 10 tail --pid="$pid" -f /dev/null; wait "$pid"; [[ $? == "$1" ]]; }
+exit_button=(413 534) home_button=(614 534) year_arrow=(294 59)
+
+printf '#!/bin/sh\necho "$#:$*" >>%s/launches\n' "$work" >"$work/xdg-open"
+chmod +x "$work/xdg-open"
+PATH=$work:$PATH start "$program"
+check "the title" test "$(xdotool getwindowname "$window")" = "人体生物节律分析工具（Zendrel庄园版） V1.0 正式版"
+check "752 x 569, centred" grep -qzE 'upper-left X: +26[345].*upper-left Y: +22[678].*Width: 752.*Height: 569' <(xwininfo -id "$window")
+check "fixed size" grep -qz 'minimum size: 752 by 569.*maximum size: 752 by 569' <(xprop -id "$window" WM_NORMAL_HINTS)
+check "the icon" grep -q 'Icon (48 x 48)' <(xprop -id "$window" _NET_WM_ICON)
+click "${home_button[@]}" && click "${home_button[@]}"
+check "each press of the home-page button launches the address alone" test "$(cat "$work/launches")" = "1:$home"$'\n'"1:$home"
+click "${year_arrow[@]}" && click "${exit_button[@]}"
+kill -0 "$pid" && click "${exit_button[@]}"  # the first click only closed the popup
+check "the exit button ends the program with status 0" ended_with 0
+
+printf '#!/nonexistent/interpreter\n' >"$work/xdg-open"
+PATH=$work:/usr/bin:/bin start "$program"
+click "${home_button[@]}"
+box=$(timeout 10 xdotool search --sync --onlyvisible --name '^工程1$' | head -n 1)
+check "a browser that cannot start gets a box titled 工程1" test -n "$box"
+xdotool windowfocus --sync "$box" key Return && sleep 0.5
+check "which closes, and the program goes on" test -z "$(xdotool search --onlyvisible --name '^工程1$')"
+click "${exit_button[@]}"
+check "to end with status 0 from its exit button" ended_with 0
+check "having reported no error" test ! -s "$work/log" -o -z "$(grep -E '错误|rror' "$work/log")"
+
+for display in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:4242"; do
+    env $display "$program" >"$work/out" 2>&1
+    check "without a display ($display): status 1" test $? = 1
+    check "and a Chinese line, then an English one" awk 'NR == 1 && /^biorhythm: 无法连接到图形桌面/ { n++ }
+        NR == 2 && /^biorhythm: cannot reach a graphical desktop/ { n++ } END { exit !(n == 2 && NR == 2) }' "$work/out"
+done
+env -u DISPLAY QT_QPA_PLATFORM=offscreen timeout 2 "$program" >/dev/null 2>&1
+check "a platform the user names is honoured" test $? = 124
+
+check "apt installs the package" apt-get install -y "$deb"
+start /usr/bin/biorhythm
+click "${exit_button[@]}"
+check "the installed program starts and ends with status 0" ended_with 0
+dpkg -L biorhythm | while read -r file; do [[ -f $file ]] && echo "$file"; done >"$work/files"
+check "apt purges it" apt-get purge -y biorhythm
+check "leaving none of its files" test -z "$(cat "$work/files" | xargs -r ls -d 2>/dev/null)"
+echo "$passed passed, $failed failed"
+[[ $failed == 0 ]]
