@@ -6,11 +6,14 @@
 
 #include "application.h"
 #include "form1.h"
+#include "no_display.h"
 #include "qt_platform.h"
 
 int main(int argc, char** argv) {
     // The program takes no command line; Qt still sees its own options.
+    qInstallMessageHandler(handleStartupMessage);
     biorhythm::ui::Application app(argc, argv);
+    qInstallMessageHandler(nullptr);
     app.setUpForChinese();
     biorhythm::ui::QtPlatform platform;
     app.reportUnexpectedErrorsThrough(platform);

@@ -14,7 +14,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         clang libclang-rt-14-dev       # fuzzing and sanitizers
         xvfb xauth x11-utils xdotool   # the real window under a virtual display
         clang-tidy clang-format clazy
-        dpkg-dev file desktop-file-utils appstream   # the package and its desktop files
+        dpkg-dev file desktop-file-utils appstream lintian   # the package and its checks
         libx11-dev libxdamage-dev                    # the X11 test helpers and the benchmark
     )
 fi

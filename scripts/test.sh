@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#  1. the normal build (warnings as errors): core, widget and end-to-end tests,
-#     the Debian package and its desktop files;
+#  1. the normal build (warnings as errors) and its Debian package, built twice
+#     to the same bytes and passed by lintian; the core, widget and end-to-end
+#     tests, the installed package among them;
 #  2. clang-tidy and clazy over the program's sources;
 #  3. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer that
 #     runs the core and widget tests again, and a bounded fuzz run of the core.
@@ -14,6 +15,7 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBIORHYTHM_WERROR=ON \
     -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_TESTS=ON >/dev/null
 cmake --build build -j"$jobs"
+bash scripts/package_checks.sh build
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 bash scripts/static_checks.sh build
