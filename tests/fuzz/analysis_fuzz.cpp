@@ -3,11 +3,7 @@
 // documented errors; anything else, or a sanitizer finding, is a crash.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <chrono>
-#include <cstdint>
 #include <cstdlib>
-#include <string>
-#include <variant>
 
 #include "biorhythm.h"
 
@@ -22,10 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::chrono::day{input.ConsumeIntegral<std::uint8_t>()}};
     const std::string yearText = input.ConsumeRandomLengthString(64);
     const std::string monthText = input.ConsumeRandomLengthString(64);
-    const std::string dayText = input.ConsumeRemainingBytesAsString();
     try {
-        const auto result = biorhythm::analyseBirthDate(yearIndex, monthIndex, dayIndex, yearText,
-                                                        monthText, dayText, today);
+        const auto result =
+            biorhythm::analyseBirthDate(yearIndex, monthIndex, dayIndex, yearText, monthText,
+                                        input.ConsumeRemainingBytesAsString(), today);
         const bool allChosen = yearIndex != -1 && monthIndex != -1 && dayIndex != -1;
         if (std::holds_alternative<biorhythm::AnalysisReport>(result) != allChosen) std::abort();
     } catch (const biorhythm::DateConversionError&) {

@@ -20,10 +20,7 @@ namespace biorhythm::ui::testing {
 
 // Records what the handlers ask of the desktop; today's date is fixed.
 struct FakePlatform final : Platform {
-    void showMessage(const QString& text, Look look) override {
-        messages << text;
-        looks << look;
-    }
+    void showMessage(const QString& text, Look look) override { messages << text, looks << look; }
     std::chrono::year_month_day today() override { return todayIs; }
     void launch(const QString& commandLine) override {
         launches << commandLine;
@@ -38,35 +35,33 @@ struct FakePlatform final : Platform {
     QList<int> endedWith;
 };
 
-// Opens the list's popup with a click on its arrow and clicks the item.
-inline void pickWithMouse(QComboBox* list, int index) {
-    QTest::mouseClick(list, Qt::LeftButton, {}, {list->width() - 6, list->height() / 2});
-    QAbstractItemView* const view = list->view();
-    if (!list->isEnabled() || !QTest::qWaitFor([view] { return view->isVisible(); }, 3000)) return;
-    // The popup ignores a release within the double-click interval of opening.
-    QTest::qWait(QApplication::doubleClickInterval() + 10);
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseMove(view->viewport(), view->visualRect(item).center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }, 3000));
-}
-
-// Plays space-separated steps of user input in `window`: "Combo2#4" picks item
-// 4 of that list with the mouse, "Combo2@" clicks into its text field,
-// "Command1" clicks that button, ">19" types 19, "Down*3" presses Down three
-// times; any other step is a key name, pressed on whatever holds the focus.
+// Plays space-separated steps of user input in `window`: "Combo2#4" opens that
+// list's popup with a click on its arrow and clicks item 4, "Combo2@" clicks
+// into its text field, "Command1" clicks that button, ">19" types 19, "Down*3"
+// presses Down three times; any other step is a key name.
 inline void play(QWidget* window, const QString& steps) {
-    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& step : steps.split(u' ')) {
         const QString name = step.section(QRegularExpression(QStringLiteral("[#@*]")), 0, 0);
         auto* const control = window->findChild<QWidget*>(name);
+        auto* const list = qobject_cast<QComboBox*>(control);
         if (step.startsWith(u'>')) {
             QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
-        } else if (step.contains(u'#')) {
-            pickWithMouse(qobject_cast<QComboBox*>(control), step.section(u'#', 1).toInt());
+        } else if (list && step.contains(u'#')) {
+            QTest::mouseClick(list, Qt::LeftButton, {}, {list->width() - 6, list->height() / 2});
+            QAbstractItemView* const view = list->view();
+            if (!list->isEnabled() || !QTest::qWaitFor([view] { return view->isVisible(); }))
+                continue;
+            // The popup ignores a release within the double-click interval.
+            QTest::qWait(QApplication::doubleClickInterval() + 10);
+            const QModelIndex item = view->model()->index(step.section(u'#', 1).toInt(), 0);
+            view->scrollTo(item);
+            QTest::mouseMove(view->viewport(), view->visualRect(item).center());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(item).center());
+            ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }));
         } else if (control) {
             QTest::mouseClick(control, Qt::LeftButton, {},
-                              step.endsWith(u'@') ? QPoint(8, 8) : control->rect().center());
+                              list ? QPoint(8, 8) : control->rect().center());
         } else {
             for (int i = 0; i < qMax(1, step.section(u'*', 1).toInt()); ++i) {
                 QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
@@ -80,7 +75,6 @@ class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form->show();
-        form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void play(const QString& steps) { testing::play(form.get(), steps); }
