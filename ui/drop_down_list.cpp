@@ -70,7 +70,6 @@ void DropDownList::focusInEvent(QFocusEvent* event) {
     const bool cameBack =
         event->reason() == Qt::PopupFocusReason ||
         (event->reason() == Qt::ActiveWindowFocusReason && focusAwayWithoutMoving_);
-    focusAwayWithoutMoving_ = false;
     if (!cameBack && !programIsWriting()) Q_EMIT gotFocus();
 }
 

@@ -42,8 +42,9 @@ private:
     void forgetSelectionOnTyping();
     bool programIsWriting() const;
 
-    // Set while the focus is away only in this list's own popup or in another
-    // window: getting it back is no move from another control.
+    // Whether the focus last left for this list's own popup or another window:
+    // getting it back then is no move from another control. Every loss of the
+    // focus sets it anew.
     bool focusAwayWithoutMoving_ = false;
 };
 
