@@ -20,7 +20,10 @@ namespace biorhythm::ui::testing {
 
 // Records what the handlers ask of the desktop; today's date is fixed.
 struct FakePlatform final : Platform {
-    void showMessage(const QString& text, Look look) override { messages << text, looks << look; }
+    void showMessage(const QString& text, Look look) override {
+        messages << text;
+        looks << look;
+    }
     std::chrono::year_month_day today() override { return todayIs; }
     void launch(const QString& commandLine) override {
         launches << commandLine;

@@ -15,6 +15,7 @@ TEST(DropDownList, RaisesClickForPicksAndGotFocusForMovesFromAnotherControlOnly)
              std::tuple{"write off on", "", -1, "选择"},
              {"List#0 List#2", "List.GotFocus List.Click List.Click", 2, "30"},
              {"Tab Down*2", "List.GotFocus List.Click List.Click", 1, "20"},
+             {"Tab >5", "List.GotFocus", -1, "5"},
              {"List#0 Backspace >0 Return Tab", "List.GotFocus List.Click Other.GotFocus", -1, "10"},
              {"List#0 Backspace*2 >2 Return", "List.GotFocus List.Click", -1, "2"},
              {"List#1 Home >1x", "List.GotFocus List.Click", -1, "1x20"},
@@ -67,6 +68,21 @@ TEST(DropDownList, RaisesClickForPicksAndGotFocusForMovesFromAnotherControlOnly)
 }
 
 using SelectorTest = FormTest;
+
+// Load closes month and day before the window shows; showing it brings the
+// focus to the year list, as a move from elsewhere.
+TEST(Form1, LoadsWithTheMonthAndDayListsClosedAndTheFocusComesToTheYearList) {
+    FakePlatform platform;
+    Form1 form(platform);
+    for (const char* name : {"Combo2", "Combo3"})
+        EXPECT_FALSE(form.findChild<QWidget*>(name)->isEnabled());
+    QStringList seen;
+    QObject::connect(form.findChild<DropDownList*>(QStringLiteral("Combo1")),
+                     &DropDownList::gotFocus, [&seen] { seen << "Combo1.GotFocus"; });
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(seen, QStringList{"Combo1.GotFocus"});
+}
 
 TEST_F(SelectorTest, TheDayListFollowsTheMonthAndTheLeapYearRule) {
     EXPECT_TRUE(combo(1)->hasFocus() && !combo(2)->isEnabled() && !combo(3)->isEnabled());
