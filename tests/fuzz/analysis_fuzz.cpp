@@ -7,22 +7,21 @@
 
 #include "biorhythm.h"
 
+using namespace std::chrono;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto yearIndex = input.ConsumeIntegral<std::int16_t>();
-    const auto monthIndex = input.ConsumeIntegral<std::int16_t>();
-    const auto dayIndex = input.ConsumeIntegral<std::int16_t>();
-    const std::chrono::year_month_day today{
-        std::chrono::year{input.ConsumeIntegralInRange<int>(-32767, 32767)},
-        std::chrono::month{input.ConsumeIntegral<std::uint8_t>()},
-        std::chrono::day{input.ConsumeIntegral<std::uint8_t>()}};
-    const std::string yearText = input.ConsumeRandomLengthString(64);
-    const std::string monthText = input.ConsumeRandomLengthString(64);
+    std::int16_t indexes[3];
+    for (std::int16_t& index : indexes) index = input.ConsumeIntegral<std::int16_t>();
+    const year_month_day today{year{input.ConsumeIntegralInRange<int>(-32767, 32767)},
+                               month{input.ConsumeIntegral<std::uint8_t>()},
+                               day{input.ConsumeIntegral<std::uint8_t>()}};
+    std::string texts[3];
+    for (std::string& text : texts) text = input.ConsumeRandomLengthString(64);
     try {
-        const auto result =
-            biorhythm::analyseBirthDate(yearIndex, monthIndex, dayIndex, yearText, monthText,
-                                        input.ConsumeRemainingBytesAsString(), today);
-        const bool allChosen = yearIndex != -1 && monthIndex != -1 && dayIndex != -1;
+        const auto result = biorhythm::analyseBirthDate(indexes[0], indexes[1], indexes[2],
+                                                        texts[0], texts[1], texts[2], today);
+        const bool allChosen = indexes[0] != -1 && indexes[1] != -1 && indexes[2] != -1;
         if (std::holds_alternative<biorhythm::AnalysisReport>(result) != allChosen) std::abort();
     } catch (const biorhythm::DateConversionError&) {
     } catch (const std::domain_error&) {

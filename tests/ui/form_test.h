@@ -18,74 +18,107 @@
 
 namespace biorhythm::ui::testing {
 
-// Records what the handlers ask of the desktop; today's date is fixed.
+// Logs what the handlers ask of the desktop: messages after their look ("!" a
+// warning, "X" a critical error), "launch" and "exit" requests. Today's date is
+// fixed; the first launch starts, later ones fail as with no browser at all.
 struct FakePlatform final : Platform {
     void showMessage(const QString& text, Look look) override {
-        messages << text;
-        looks << look;
+        log << (look == Look::Warning ? u'!' : u'X') + text;
     }
     std::chrono::year_month_day today() override { return todayIs; }
     void launch(const QString& commandLine) override {
-        launches << commandLine;
-        if (!launchFailure.empty()) throw LaunchError(launchFailure);
+        log << "launch " + commandLine;
+        if (log.filter(QStringLiteral("launch ")).size() > 1)
+            throw LaunchError("找不到程序 xdg-open");
     }
-    void endProgram(int status) override { endedWith << status; }
+    void endProgram(int status) override { log << QStringLiteral("exit %1").arg(status); }
 
     std::chrono::year_month_day todayIs = std::chrono::year{2024} / 3 / 15;
-    std::string launchFailure;  // non-empty: launches fail with this reason
-    QStringList messages, launches;
-    QList<Look> looks;
-    QList<int> endedWith;
+    QStringList log;
 };
 
-// Plays space-separated steps of user input in `window`: "Combo2#4" opens that
-// list's popup with a click on its arrow and clicks item 4, "Combo2@" clicks
-// into its text field, "Command1" clicks that button, ">19" types 19, "Down*3"
-// presses Down three times; any other step is a key name.
-inline void play(QWidget* window, const QString& steps) {
-    for (const QString& step : steps.split(u' ')) {
-        const QString name = step.section(QRegularExpression(QStringLiteral("[#@*]")), 0, 0);
-        auto* const control = window->findChild<QWidget*>(name);
-        auto* const list = qobject_cast<QComboBox*>(control);
-        if (step.startsWith(u'>')) {
-            QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
-        } else if (list && step.contains(u'#')) {
-            QTest::mouseClick(list, Qt::LeftButton, {}, {list->width() - 6, list->height() / 2});
-            QAbstractItemView* const view = list->view();
-            if (!list->isEnabled() || !QTest::qWaitFor([view] { return view->isVisible(); }))
-                continue;
-            // The popup ignores a release within the double-click interval.
-            QTest::qWait(QApplication::doubleClickInterval() + 10);
-            const QModelIndex item = view->model()->index(step.section(u'#', 1).toInt(), 0);
-            view->scrollTo(item);
-            QTest::mouseMove(view->viewport(), view->visualRect(item).center());
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                              view->visualRect(item).center());
-            ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }));
-        } else if (control) {
-            QTest::mouseClick(control, Qt::LeftButton, {},
-                              list ? QPoint(8, 8) : control->rect().center());
-        } else {
-            for (int i = 0; i < qMax(1, step.section(u'*', 1).toInt()); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
-            }
-        }
-    }
-}
-
-// The window as the program shows it, on a stand-in desktop.
+// The window as the program shows it, on a stand-in desktop whose log also
+// records the events the lists raise ("Click1", "GotFocus2"), from the start.
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        for (int n : {1, 2, 3}) {
+            QObject::connect(combo(n), &DropDownList::click, form.get(),
+                             [this, n] { platform.log << QStringLiteral("Click%1").arg(n); });
+            QObject::connect(combo(n), &DropDownList::gotFocus, form.get(),
+                             [this, n] { platform.log << QStringLiteral("GotFocus%1").arg(n); });
+        }
+        ASSERT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /0 ")) << "after Load";
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_EQ(platform.log, QStringList{"GotFocus1"}) << "the start focuses the year list";
+        platform.log.clear();
     }
-    void play(const QString& steps) { testing::play(form.get(), steps); }
+
+    // Plays space-separated steps of user input: "Combo2#4" opens that list's
+    // popup with a click on its arrow and clicks item 4, "Combo2@" clicks into
+    // its text field, "Command1" clicks that button, ">19" types 19, "Down*3"
+    // presses Down three times, "away" visits another window and comes back;
+    // any other step is a key name. "Combo2-" and "Combo2+" are not the user's:
+    // they are the program disabling and enabling that list.
+    void play(const QString& steps) {
+        for (const QString& step : steps.split(u' ')) {
+            const QString name = step.section(QRegularExpression(QStringLiteral("[#@*+-]")), 0, 0);
+            auto* const control = form->findChild<QWidget*>(name);
+            auto* const list = qobject_cast<DropDownList*>(control);
+            if (step.startsWith(u'>')) {
+                QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
+            } else if (list && (step.endsWith(u'-') || step.endsWith(u'+'))) {
+                list->setListEnabled(step.endsWith(u'+'));
+            } else if (step == u"away") {
+                QWidget elsewhere;
+                elsewhere.show();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+                form->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+            } else if (list && step.contains(u'#')) {
+                QTest::mouseClick(list, Qt::LeftButton, {},
+                                  {list->width() - 6, list->height() / 2});
+                QAbstractItemView* const view = list->view();
+                if (!list->isEnabled() || !QTest::qWaitFor([view] { return view->isVisible(); }))
+                    continue;
+                // The popup ignores a release within the double-click interval.
+                QTest::qWait(QApplication::doubleClickInterval() + 10);
+                const QModelIndex item = view->model()->index(step.section(u'#', 1).toInt(), 0);
+                view->scrollTo(item);
+                const QPoint at = view->visualRect(item).center();
+                QTest::mouseMove(view->viewport(), at);
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+                ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }));
+            } else if (control) {
+                QTest::mouseClick(control, Qt::LeftButton, {},
+                                  list ? QPoint(8, 8) : control->rect().center());
+            } else {
+                for (int i = 0; i < qMax(1, step.section(u'*', 1).toInt()); ++i)
+                    QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
+            }
+        }
+    }
+
     DropDownList* combo(int n) const {
         return form->findChild<DropDownList*>(QStringLiteral("Combo%1").arg(n));
     }
     CaptionLabel* label(int n) const {
         return form->findChild<CaptionLabel*>(QStringLiteral("Label%1").arg(n));
+    }
+    // The three lists as the user sees them, the day list's item count and the
+    // control with the focus: "1980年#80 5月#4 选择日期 /31 Combo2", "#" before
+    // a selected index, "-" after a disabled list.
+    QString lists() const {
+        QStringList seen;
+        for (const DropDownList* list : {combo(1), combo(2), combo(3)}) {
+            seen << list->text() +
+                        (list->listIndex() == -1 ? "" : "#" + QString::number(list->listIndex())) +
+                        (list->isEnabled() ? "" : "-");
+        }
+        const QWidget* const focus = QApplication::focusWidget();
+        return seen.join(u' ') + " /" + QString::number(combo(3)->count()) + " " +
+               (focus ? focus->objectName() : "");
     }
 
     FakePlatform platform;

@@ -1,0 +1,82 @@
+// The window under real input: what each road through it raises, and where it
+// leaves the lists and the desktop.
+#include <random>
+
+#include "form_test.h"
+
+using namespace biorhythm::ui::testing;
+
+// A road: its steps, then the desktop's log on it and the lists after it.
+using Road = std::array<const char*, 2>;
+class RoadTest : public FormTest, public ::testing::WithParamInterface<Road> {};
+
+TEST_P(RoadTest, LogsAndLeavesTheListsAsExpected) {
+    play(QString::fromUtf8(GetParam()[0]));
+    EXPECT_EQ((platform.log.join(u' ') + " | " + lists()).toStdString(), GetParam()[1]);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Roads, RoadTest, ::testing::ValuesIn(std::vector<Road>{
+    // Picks with the mouse and the arrow keys, from a list with and without the
+    // focus; the day list rebuilt for each month.
+    {"Combo1#80 Combo2#1 Combo2#4", "Click1 GotFocus2 Click2 Click2 | 1980年#80 5月#4 选择日期 /31 Combo2"},
+    {"Combo1#0 Tab Down*2", "Click1 GotFocus2 Click2 Click2 | 1900年#0 2月#1 选择日期 /28 Combo2"},
+    // Typing is no pick, even of an item's text and on Return or leaving; it
+    // keeps the cursor and is not completed.
+    {"Combo1#80 Tab >5", "Click1 GotFocus2 | 1980年#80 5 选择日期- /0 Combo2"},
+    {"Combo1#0 Home Delete >1 Return Tab", "Click1 GotFocus2 | 1900年 选择月份 选择日期- /0 Combo2"},
+    {"Combo1#0 Backspace*5 >2 Return", "Click1 | 2 选择月份 选择日期- /0 Combo1"},
+    {"Combo1#0 Home >x", "Click1 | x1900年 选择月份 选择日期- /0 Combo1"},
+    // Disabled lists take neither the focus nor a pick; the program moving the
+    // focus and another window's visit raise nothing.
+    {"Combo2#3 Combo3@ Combo2@", " | 选择年份 选择月份- 选择日期- /0 Combo1"},
+    {"Combo1#80 Combo1- Combo1+ Backtab", "Click1 GotFocus1 | 1980年#80 选择月份- 选择日期- /0 Combo1"},
+    {"Combo1#80 Combo2#4 away", "Click1 GotFocus2 Click2 | 1980年#80 5月#4 选择日期 /31 Combo2"},
+    // Entering an earlier list starts the later ones over.
+    {"Combo1#80 Combo2#4 Combo3#11 Combo2@",
+     "Click1 GotFocus2 Click2 GotFocus3 Click3 GotFocus2 | 1980年#80 5月#4 选择日期- /0 Combo2"},
+    {"Combo1#80 Combo2#4 Combo3#11 Combo1@ Tab",
+     "Click1 GotFocus2 Click2 GotFocus3 Click3 GotFocus1 | 1980年#80 选择月份- 选择日期- /31 Command1"},
+    // Analysing warns for the first missing choice.
+    {"Command1 Combo1#0 Command1 Combo2#0 Command1 Combo1@ Command1",
+     "!请选择您的阳历出生年份！ GotFocus1 Click1 !请选择您的阳历出生月份！ GotFocus2 Click2 !请选择您的阳历出生日期！ "
+     "GotFocus1 !请选择您的阳历出生月份！ | 1900年#0 选择月份- 选择日期- /31 Command1"},
+    // The home page opens each time, a browser that cannot start is reported,
+    // and the exit button ends the program.
+    {"Command4 Command4 Command3", "launch explorer.exe " BIORHYTHM_HOME_PAGE " launch explorer.exe " BIORHYTHM_HOME_PAGE
+     " !无法打开主页 " BIORHYTHM_HOME_PAGE "。\n\n原因：找不到程序 xdg-open exit 0 | 选择年份 选择月份- 选择日期- /0 Command3"}}));
+// clang-format on
+
+// A long seeded session of mixed user actions. After each one the lists are in
+// one of the selector's states, the day list holds exactly the days of the
+// month shown, and an analysis warns exactly when a choice is missing.
+TEST_F(FormTest, ThousandsOfRandomUserActionsKeepItConsistent) {
+    std::mt19937 random{20261206};
+    const auto below = [&random](int bound) { return static_cast<int>(random() % bound); };
+    for (int step = 0; step < 3000 && !HasFailure(); ++step) {
+        // Half the time the list a user on the way to a whole date picks from next.
+        int n = 1 + below(3);
+        for (int next : {3, 2, 1})
+            if (below(2) && combo(next)->isEnabled() && combo(next)->listIndex() == -1) n = next;
+        const QString pick =
+            QStringLiteral("Combo%1#%2").arg(n).arg(below(qMax(1, combo(n)->count())));
+        // clang-format off
+        const QString action = QStringList{pick, "Command1", pick, "Down", QStringLiteral("Combo%1@").arg(n), "Up",
+                                           "Tab", "Backtab", ">1", "Backspace", "Command2"}[below(16) % 11];
+        // clang-format on
+        const bool whole =
+            combo(1)->listIndex() >= 0 && combo(2)->listIndex() >= 0 && combo(3)->listIndex() >= 0;
+        platform.log.clear();
+        play(action);
+        ASSERT_EQ(platform.log.join(u' ').contains(u'!'), action == u"Command1" && !whole) << step;
+        const bool dayOpen = combo(3)->isEnabled();
+        ASSERT_TRUE(combo(1)->isEnabled() && (combo(2)->isEnabled() || !dayOpen)) << step;
+        if (dayOpen && combo(2)->listIndex() != -1) {
+            const int year = 1900 + combo(1)->listIndex(), month = combo(2)->listIndex() + 1;
+            const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+            const int days = month == 2 ? 28 + int{leap} : 30 + ((month + month / 8) % 2);
+            ASSERT_EQ(combo(3)->count(), days) << step;
+            ASSERT_EQ(combo(3)->itemText(days - 1), QStringLiteral("%1日").arg(days)) << step;
+        }
+    }
+}
