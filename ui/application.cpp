@@ -7,11 +7,14 @@
 #include <exception>
 #include <iostream>
 
+#include "frame_style.h"
 #include "platform.h"
 
 namespace biorhythm::ui {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new FrameStyle);  // owned by the application
+}
 
 void Application::setUpForChinese() {
     setApplicationName(QStringLiteral("biorhythm"));
