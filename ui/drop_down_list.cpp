@@ -33,10 +33,10 @@ void DropDownList::removeAllItems() {
     clear();
 }
 
-void DropDownList::appendItem(const QString& item) {
+void DropDownList::appendItems(const QStringList& items) {
     const bool wasEmpty = count() == 0;
     const QString shown = currentText();
-    addItem(item);
+    addItems(items);
     if (wasEmpty) {
         // QComboBox selects the first item added to an empty list.
         setCurrentIndex(-1);

@@ -24,8 +24,9 @@ public:
     std::int16_t listIndex() const { return static_cast<std::int16_t>(currentIndex()); }
     // Leaves the list without items and without a selection.
     void removeAllItems();
-    // Adds `item` at the end without selecting it or changing the text.
-    void appendItem(const QString& item);
+    // Adds `items` at the end, in one go, without selecting one or changing the
+    // text.
+    void appendItems(const QStringList& items);
     // Enables or disables the list. Should the list hold the focus, Qt moves it
     // on at once; that move is the program's doing and raises no gotFocus().
     void setListEnabled(bool enabled);

@@ -127,12 +127,12 @@ void Form1::createControls() {
     Combo2 = list("Combo2", kChooseMonth.toString(), twipRect(4500, 736, 1200, 300), this);
     Combo3 = list("Combo3", kChooseDay.toString(), twipRect(5700, 736, 1200, 300), this);
     Combo1 = list("Combo1", kChooseYear.toString(), twipRect(3300, 736, 1200, 300), this);
-    for (int year = 1900; year <= 2009; ++year) {
-        Combo1->appendItem(QStringLiteral("%1年").arg(year));
-    }
-    for (int month = 1; month <= 12; ++month) {
-        Combo2->appendItem(QStringLiteral("%1月").arg(month));
-    }
+    QStringList years;
+    for (int year = 1900; year <= 2009; ++year) years << QStringLiteral("%1年").arg(year);
+    Combo1->appendItems(years);
+    QStringList months;
+    for (int month = 1; month <= 12; ++month) months << QStringLiteral("%1月").arg(month);
+    Combo2->appendItems(months);
 
     Command1 = button("Command1", QStringLiteral("节律分析"), twipRect(315, 7755, 2000, 500), this);
     Command2 =

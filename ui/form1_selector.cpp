@@ -41,9 +41,11 @@ void Form1::Combo2_Click() {
             std::chrono::month{static_cast<unsigned>(Combo2->listIndex() + 1)}}};
     Combo3->removeAllItems();
     Combo3->setText(kChooseDay.toString());
+    QStringList days;
     for (unsigned day = 1; day <= static_cast<unsigned>(monthEnd.day()); ++day) {
-        Combo3->appendItem(QStringLiteral("%1日").arg(day));
+        days << QStringLiteral("%1日").arg(day);
     }
+    Combo3->appendItems(days);
     Combo3->setListEnabled(true);
 }
 
