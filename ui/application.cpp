@@ -13,7 +13,9 @@
 namespace biorhythm::ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setStyle(new FrameStyle);  // owned by the application
+    auto* frames = new FrameStyle;
+    frames->setParent(this);  // as setStyle() would: the application owns its style
+    setStyle(frames);
 }
 
 void Application::setUpForChinese() {
