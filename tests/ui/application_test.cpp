@@ -14,7 +14,11 @@ TEST(LastResort, AnErrorEscapingAHandlerIsReportedInChineseAndEndsTheProgram) {
     QPushButton standard, unknown;
     QObject::connect(&standard, &QPushButton::clicked, [] { throw std::runtime_error("某某"); });
     QObject::connect(&unknown, &QPushButton::clicked, [] { throw 42; });
-    for (QPushButton* button : {&standard, &unknown}) QTest::mouseClick(button, Qt::LeftButton);
+    for (QPushButton* button : {&standard, &unknown}) {
+        button->show();  // clicked as the user clicks: in a window on the screen
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(button));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     application->setUnexpectedErrorHandler(
         [](const QString& report) { ADD_FAILURE() << report.toStdString(); });
     const QString report = QStringLiteral("X程序运行时发生了意外错误，即将退出。\n\n错误信息：");
