@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libbenchmark-dev
     # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
     fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
 )
