@@ -1,6 +1,5 @@
 #include <fontconfig/fontconfig.h>
 
-#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdlib>
@@ -23,10 +22,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(handleStartupMessage);
     biorhythm::ui::Application app(argc, argv);
     qInstallMessageHandler(nullptr);
-    // Qt's accessibility connects to the desktop's session bus when the window
-    // makes its first control, and waits for the bus to answer. Asked on a
-    // second core while the window loads its fonts, the answer is there by then.
-    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     app.setUpForChinese();
     biorhythm::ui::QtPlatform platform;
     app.reportUnexpectedErrorsThrough(platform);

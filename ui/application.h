@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <functional>
+#include <thread>
 
 namespace biorhythm::ui {
 
@@ -35,6 +36,7 @@ public:
 private:
     void reportUnexpected(const QString& what);
 
+    std::jthread sessionBus_;
     ErrorHandler onUnexpectedError_;
     bool reporting_ = false;
 };
