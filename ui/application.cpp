@@ -1,6 +1,5 @@
 #include "application.h"
 
-#include <QDBusConnection>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,13 +12,7 @@
 
 namespace biorhythm::ui {
 
-Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv),
-      // Qt's accessibility connects to the desktop's session bus when the
-      // window makes its first control, and waits for the bus to answer. Asked
-      // on a second core while the window loads its fonts, the answer is there
-      // by then; Qt then uses the same connection.
-      sessionBus_([] { QDBusConnection::sessionBus(); }) {
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     auto* frames = new FrameStyle;
     frames->setParent(this);  // as setStyle() would: the application owns its style
     setStyle(frames);

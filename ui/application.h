@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <functional>
-#include <thread>
 
 namespace biorhythm::ui {
 
@@ -36,7 +35,6 @@ public:
 private:
     void reportUnexpected(const QString& what);
 
-    std::jthread sessionBus_;
     ErrorHandler onUnexpectedError_;
     bool reporting_ = false;
 };
