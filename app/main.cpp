@@ -1,23 +1,17 @@
-#include <fontconfig/fontconfig.h>
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
-#include <thread>
 
 #include "application.h"
 #include "form1.h"
 #include "no_display.h"
 #include "qt_platform.h"
+#include "read_ahead.h"
 
 int main(int argc, char** argv) {
-    // Fontconfig reads the system's whole font set-up, several milliseconds of
-    // work that Qt leaves until the window measures its first text. Read on a
-    // second core while Qt connects to the desktop, it is ready by then. Qt's
-    // own call later finds it done, and reports a failure as it always has.
-    std::jthread fontSetUp(FcInit);
+    ReadAhead readAhead;
     // The program takes no command line; Qt still sees its own options.
     qInstallMessageHandler(handleStartupMessage);
     biorhythm::ui::Application app(argc, argv);
@@ -27,7 +21,7 @@ int main(int argc, char** argv) {
     app.reportUnexpectedErrorsThrough(platform);
 
     try {
-        fontSetUp.join();  // one reading, not a second one racing it
+        readAhead.finish();
         biorhythm::ui::Form1 window(platform);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         window.move(screen.center() - window.rect().center());
