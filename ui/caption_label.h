@@ -8,6 +8,8 @@ namespace biorhythm::ui {
 // its top-left corner with every caption, one line per line break; a fixed box
 // keeps its size and wraps, and what does not fit is cut off.
 class CaptionLabel : public QLabel {
+    Q_OBJECT
+
 public:
     enum class Sizing { ToText, FixedBox };
 
