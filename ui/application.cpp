@@ -7,16 +7,9 @@
 #include <exception>
 #include <iostream>
 
-#include "frame_style.h"
 #include "platform.h"
 
 namespace biorhythm::ui {
-
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    auto* frames = new FrameStyle;
-    frames->setParent(this);  // as setStyle() would: the application owns its style
-    setStyle(frames);
-}
 
 void Application::setUpForChinese() {
     setApplicationName(QStringLiteral("biorhythm"));

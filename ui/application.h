@@ -14,9 +14,7 @@ class Application : public QApplication {
 public:
     using ErrorHandler = std::function<void(const QString& report)>;
 
-    // Under the desktop's style, with the window's frames drawn as in
-    // frame_style.h.
-    Application(int& argc, char** argv);
+    using QApplication::QApplication;
 
     // Names, version, Chinese locale and Qt's own Chinese texts.
     void setUpForChinese();

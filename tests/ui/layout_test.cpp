@@ -1,9 +1,43 @@
 // The window's layout at any screen density.
+#include <QGroupBox>
+#include <QtMath>
+
 #include "biorhythm.h"
 #include "form_test.h"
 
 using namespace biorhythm::ui::testing;
 using LayoutTest = FormTest;
+
+namespace {
+
+// Whether a frame's top border, as `picture` (of the whole window) shows it,
+// runs clear of the frame's title and above its first text: some row of device
+// pixels there crosses the frame in one colour, the colour of its left border.
+// A row through the title or a text is not of one colour.
+bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
+    int firstText = frame->height();
+    for (const auto* text : frame->findChildren<biorhythm::ui::CaptionLabel*>())
+        firstText = qMin(firstText, text->y());
+
+    const qreal scale = picture.devicePixelRatio();
+    const QRect box(frame->geometry().topLeft() * scale, frame->size() * scale);
+    const auto lightness = [&picture](int x, int y) { return qGray(picture.pixel(x, y)); };
+    const int background = lightness(box.left() - 1, box.center().y());
+    int border = background;  // the darkest of the left border's columns
+    for (int x = box.left(); x < box.left() + 4 * scale; ++x)
+        border = qMin(border, lightness(x, box.center().y()));
+    const int inset = qRound(8 * scale);
+    for (int y = box.top(); y < box.top() + qFloor(firstText * scale); ++y) {
+        const int colour = lightness(box.left() + inset, y);
+        bool uniform = qAbs(colour - border) < qAbs(colour - background);
+        for (int x = box.left() + inset; uniform && x < box.right() - inset; ++x)
+            uniform = qAbs(lightness(x, y) - colour) <= 2;
+        if (uniform) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 // The whole road by keyboard to the worked example: the results in full in
 // their labels, every text inside its frame and not cut off, the window at its
@@ -31,8 +65,11 @@ TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
     for (QPushButton* button : form->findChildren<QPushButton*>())
         EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8);
     EXPECT_TRUE(form->size() == QSize(752, 569) && form->minimumSize() == form->maximumSize());
-    EXPECT_TRUE(form->grab().save(
+    const QImage picture = form->grab().toImage();
+    EXPECT_TRUE(picture.save(
         QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(form->devicePixelRatioF())));
+    for (const QGroupBox* frame : form->findChildren<QGroupBox*>())
+        EXPECT_TRUE(topBorderRunsClear(picture, frame)) << frame->objectName().toStdString();
 
     platform.todayIs = std::chrono::year{2024} / 3 / 16;  // each press asks for today again
     play("Space");
