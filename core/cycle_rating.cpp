@@ -30,8 +30,8 @@ double threshold(int period, int k) {
 // default. The range check keeps the conversion defined.
 std::int32_t toInt32(float dayCount) {
     const double rounded = std::nearbyint(static_cast<double>(dayCount));
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
-          rounded <= std::numeric_limits<std::int32_t>::max())) {
+    if (std::isnan(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max()) {
         throw std::domain_error("天数超出了可计算的范围");
     }
     return static_cast<std::int32_t>(rounded);

@@ -9,7 +9,7 @@ sources=(core/*.cpp ui/*.cpp app/*.cpp tools/*.cpp bench/*.cpp)
 echo "clang-tidy: ${#sources[@]} files"
 tidy_log=$(mktemp)
 trap 'rm -f "$tidy_log"' EXIT
-if ! run-clang-tidy-14 -p "$build" -quiet -j "$(nproc)" \
+if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" \
         "$(pwd)/(core|ui|app|tools|bench)/[^/]*\.cpp$" >"$tidy_log" 2>&1 ||
     grep -qE '(warning|error):' "$tidy_log"; then
     grep -E '(warning|error):' -A3 "$tidy_log" || tail -20 "$tidy_log"
