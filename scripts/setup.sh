@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
     # build
-    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libbenchmark-dev
+    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libgmock-dev
+    libbenchmark-dev
     # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
     fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
 )
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
-        clang libclang-rt-14-dev       # fuzzing and sanitizers
+        clang libclang-rt-dev          # fuzzing and sanitizers
         xvfb xauth x11-utils xdotool   # the real window under a virtual display
         clang-tidy clang-format clazy
         dpkg-dev file desktop-file-utils appstream lintian   # the package and its checks
