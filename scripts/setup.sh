@@ -10,7 +10,9 @@ packages=(
     # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
     fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
 )
-if [[ "${1:-}" == "--tests" ]]; then
+# --tests: what the tests need on every release; --legs: what making the
+# other releases' chroots needs (scripts/release_leg.sh).
+if [[ " $* " == *" --tests "* ]]; then
     packages+=(
         clang libclang-rt-dev          # fuzzing and sanitizers
         xvfb xauth x11-utils xdotool   # the real window under a virtual display
@@ -19,6 +21,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         libx11-dev libxdamage-dev                    # the X11 test helpers and the benchmark
     )
 fi
+[[ " $* " == *" --legs "* ]] && packages+=(mmdebstrap)
 
 missing=()
 for package in "${packages[@]}"; do
