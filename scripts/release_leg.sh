@@ -24,16 +24,23 @@ if [[ ! -f $tarball ]]; then
     options=()
     [[ $suite == testing || $suite == sid || $suite == unstable ]] &&
         options+=(--aptopt='Acquire::Check-Valid-Until "false"')
-    mkdir -p "$cache"
     echo "release leg $suite: making its chroot from $mirror"
-    rm -f "$tarball.part"
-    mmdebstrap --quiet --variant=apt "${options[@]}" \
+    # Made in a folder of its own, which also takes mmdebstrap's temporary
+    # files, so that a broken run leaves nothing behind that the next one
+    # would trust; and in namespaces of its own, so that its mounts and
+    # processes end with it.
+    making=$cache/making-$suite
+    rm -rf --one-file-system "$making"
+    mkdir -p "$making"
+    TMPDIR=$making unshare --mount --pid --mount-proc --kill-child \
+        mmdebstrap --quiet --variant=apt "${options[@]}" \
         --customize-hook='copy-in scripts/setup.sh /tmp' \
         --customize-hook='chroot "$1" bash /tmp/setup.sh --tests' \
-        "$suite" "$tarball.part" "$mirror" ||
-        { rm -f "$tarball.part"; fail "mmdebstrap could not make a chroot of $suite from $mirror"; }
+        "$suite" "$making/chroot.tar" "$mirror" ||
+        { rm -rf --one-file-system "$making"; fail "mmdebstrap could not make a chroot of $suite from $mirror"; }
     rm -f "$cache/$suite"-*.tar  # made for an older setup.sh
-    mv "$tarball.part" "$tarball"
+    mv "$making/chroot.tar" "$tarball"
+    rm -rf "$making"
 fi
 $prepare_only && exit 0
 
@@ -46,7 +53,7 @@ git ls-files -z --cached --others --exclude-standard |
 echo "release leg $suite: $(chroot "$root" sh -c '. /etc/os-release; echo "$PRETTY_NAME"')"
 # The chroot's mounts and processes live in namespaces of their own and go
 # with them.
-unshare --mount --pid --fork bash -euc '
+unshare --mount --pid --kill-child bash -euc '
     mount -t proc proc "$1/proc"
     mount -t sysfs sys "$1/sys"
     mount --rbind /dev "$1/dev"

@@ -15,9 +15,10 @@ suites=(trixie testing)
 bash scripts/setup.sh --tests --legs
 jobs="$(nproc)"
 legs=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$legs"' EXIT
+# Each chroot is made in a process group of its own, ended with the command.
+trap 'for pid in "$legs"/*.pid; do kill -- -"$(cat "$pid")" 2>/dev/null; done; rm -rf "$legs"' EXIT
 for suite in "${suites[@]}"; do
-    bash scripts/release_leg.sh --prepare "$suite" >"$legs/$suite.log" 2>&1 &
+    setsid bash scripts/release_leg.sh --prepare "$suite" >"$legs/$suite.log" 2>&1 &
     echo $! >"$legs/$suite.pid"
 done
 
