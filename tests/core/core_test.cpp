@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <tuple>
 
@@ -51,7 +52,8 @@ TEST(RateCycle, EveryRemainderOfEveryCycle) {
             EXPECT_EQ(rateCycle(float(r - cycle.period), cycle), r == 0 ? rating : "");
         }
     }
-    EXPECT_THROW(rateCycle(3e9F, emotion), std::domain_error);
+    for (float beyond : {3e9F, -3e9F, std::numeric_limits<float>::quiet_NaN()})
+        EXPECT_THROW(rateCycle(beyond, emotion), std::domain_error) << beyond;
 }
 
 TEST(AnalyseBirthDate, WorkedExample) {
