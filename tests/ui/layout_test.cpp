@@ -1,6 +1,6 @@
 // The window's layout at any screen density.
 #include <QGroupBox>
-#include <QtMath>
+#include <algorithm>
 
 #include "biorhythm.h"
 #include "form_test.h"
@@ -8,36 +8,28 @@
 using namespace biorhythm::ui::testing;
 using LayoutTest = FormTest;
 
-namespace {
-
 // Whether a frame's top border, as `picture` (of the whole window) shows it,
 // runs clear of the frame's title and above its first text: some row of device
 // pixels there crosses the frame in one colour, the colour of its left border.
 // A row through the title or a text is not of one colour.
-bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
-    int firstText = frame->height();
-    for (const auto* text : frame->findChildren<biorhythm::ui::CaptionLabel*>())
-        firstText = qMin(firstText, text->y());
-
+static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
+    const auto texts = frame->findChildren<biorhythm::ui::CaptionLabel*>();
+    const int firstText = (*std::ranges::min_element(texts, {}, &QWidget::y))->y();
     const qreal scale = picture.devicePixelRatio();
     const QRect box(frame->geometry().topLeft() * scale, frame->size() * scale);
-    const auto lightness = [&picture](int x, int y) { return qGray(picture.pixel(x, y)); };
-    const int background = lightness(box.left() - 1, box.center().y());
+    const auto grey = [&](int x, int y) { return qGray(picture.pixel(box.left() + x, y)); };
+    const int background = grey(-1, box.center().y());
     int border = background;  // the darkest of the left border's columns
-    for (int x = box.left(); x < box.left() + 4 * scale; ++x)
-        border = qMin(border, lightness(x, box.center().y()));
+    for (int x = 0; x < 4 * scale; ++x) border = qMin(border, grey(x, box.center().y()));
     const int inset = qRound(8 * scale);
-    for (int y = box.top(); y < box.top() + qFloor(firstText * scale); ++y) {
-        const int colour = lightness(box.left() + inset, y);
-        bool uniform = qAbs(colour - border) < qAbs(colour - background);
-        for (int x = box.left() + inset; uniform && x < box.right() - inset; ++x)
-            uniform = qAbs(lightness(x, y) - colour) <= 2;
+    for (int y = box.top(); y < box.top() + int(firstText * scale); ++y) {
+        bool uniform = qAbs(grey(inset, y) - border) < qAbs(grey(inset, y) - background);
+        for (int x = inset; uniform && x < box.width() - inset; ++x)
+            uniform = qAbs(grey(x, y) - grey(inset, y)) <= 2;
         if (uniform) return true;
     }
     return false;
 }
-
-}  // namespace
 
 // The whole road by keyboard to the worked example: the results in full in
 // their labels, every text inside its frame and not cut off, the window at its
