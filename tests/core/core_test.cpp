@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -52,8 +52,7 @@ TEST(RateCycle, EveryRemainderOfEveryCycle) {
             EXPECT_EQ(rateCycle(float(r - cycle.period), cycle), r == 0 ? rating : "");
         }
     }
-    for (float beyond : {3e9F, -3e9F, std::numeric_limits<float>::quiet_NaN()})
-        EXPECT_THROW(rateCycle(beyond, emotion), std::domain_error) << beyond;
+    for (float x : {3e9F, -3e9F, NAN}) EXPECT_THROW(rateCycle(x, emotion), std::domain_error);
 }
 
 TEST(AnalyseBirthDate, WorkedExample) {

@@ -18,12 +18,11 @@ static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
     const qreal scale = picture.devicePixelRatio();
     const QRect box(frame->geometry().topLeft() * scale, frame->size() * scale);
     const auto grey = [&](int x, int y) { return qGray(picture.pixel(box.left() + x, y)); };
-    const int background = grey(-1, box.center().y());
-    int border = background;  // the darkest of the left border's columns
+    int border = 255;  // the darkest of the left border's columns
     for (int x = 0; x < 4 * scale; ++x) border = qMin(border, grey(x, box.center().y()));
     const int inset = qRound(8 * scale);
     for (int y = box.top(); y < box.top() + int(firstText * scale); ++y) {
-        bool uniform = qAbs(grey(inset, y) - border) < qAbs(grey(inset, y) - background);
+        bool uniform = qAbs(grey(inset, y) - border) < qAbs(grey(inset, y) - grey(-1, y));
         for (int x = inset; uniform && x < box.width() - inset; ++x)
             uniform = qAbs(grey(x, y) - grey(inset, y)) <= 2;
         if (uniform) return true;
