@@ -1,6 +1,5 @@
 // The window's layout at any screen density.
 #include <QGroupBox>
-#include <algorithm>
 
 #include "biorhythm.h"
 #include "form_test.h"
@@ -13,8 +12,7 @@ using LayoutTest = FormTest;
 // pixels there crosses the frame in one colour, the colour of its left border.
 // A row through the title or a text is not of one colour.
 static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
-    const auto texts = frame->findChildren<biorhythm::ui::CaptionLabel*>();
-    const int firstText = (*std::ranges::min_element(texts, {}, &QWidget::y))->y();
+    const int firstText = frame->childrenRect().top();  // a frame holds only texts
     const qreal scale = picture.devicePixelRatio();
     const QRect box(frame->geometry().topLeft() * scale, frame->size() * scale);
     const auto grey = [&](int x, int y) { return qGray(picture.pixel(box.left() + x, y)); };
