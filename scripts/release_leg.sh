@@ -36,8 +36,10 @@ if [[ ! -f $tarball ]]; then
         mmdebstrap --quiet --variant=apt "${options[@]}" \
         --customize-hook='copy-in scripts/setup.sh /tmp' \
         --customize-hook='chroot "$1" bash /tmp/setup.sh --tests' \
-        "$suite" "$making/chroot.tar" "$mirror" ||
-        { rm -rf --one-file-system "$making"; fail "mmdebstrap could not make a chroot of $suite from $mirror"; }
+        "$suite" "$making/chroot.tar" "$mirror" || {
+        rm -rf --one-file-system "$making"
+        fail "mmdebstrap could not make a chroot of $suite from $mirror"
+    }
     rm -f "$cache/$suite"-*.tar  # made for an older setup.sh
     mv "$making/chroot.tar" "$tarball"
     rm -rf "$making"
