@@ -6,7 +6,7 @@
 # Usage: run_startup.sh BUILD-DIR [RUNS]   (runs itself under xvfb-run)
 set -euo pipefail
 build=$(cd "$1" && pwd)
-runs=${2:-15}
+runs=${2:-21}
 if [[ -z "${DISPLAY:-}" ]]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
 fi
