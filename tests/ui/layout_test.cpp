@@ -20,9 +20,10 @@ static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
     for (int x = 0; x < 4 * scale; ++x) border = qMin(border, grey(x, box.center().y()));
     const int inset = qRound(8 * scale);
     for (int y = box.top(); y < box.top() + int(firstText * scale); ++y) {
-        bool uniform = qAbs(grey(inset, y) - border) < qAbs(grey(inset, y) - grey(-1, y));
+        const int colour = grey(inset, y);
+        bool uniform = qAbs(colour - border) < qAbs(colour - grey(-1, y));
         for (int x = inset; uniform && x < box.width() - inset; ++x)
-            uniform = qAbs(grey(x, y) - grey(inset, y)) <= 2;
+            uniform = qAbs(grey(x, y) - colour) <= 2;
         if (uniform) return true;
     }
     return false;
