@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QUrl>
@@ -100,14 +99,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(pixels(11280), pixels(8535));
-
-    // Qt lays out a new text field's text in the application's font before the
-    // field takes the window's; with the window's font standing in for the
-    // application's while the controls are made, no other face is loaded.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font());
     createControls();
-    QApplication::setFont(applicationFont);
     wireEvents();
     Form_Load();
 }

@@ -7,6 +7,17 @@
 
 using namespace biorhythm::ui;
 
+// A desktop theme sets fonts per class of widget; the window keeps to its own.
+TEST(StartUp, LeavesTheDesktopsFontsAsTheyWere) {
+    const QFont applicationFont = QApplication::font();
+    const QFont themeFont(QStringLiteral("DejaVu Sans"), 13);
+    QApplication::setFont(themeFont, "QMessageBox");
+    biorhythm::ui::testing::FakePlatform platform;
+    const Form1 window(platform);
+    EXPECT_EQ(QApplication::font("QMessageBox").toString(), themeFont.toString());
+    EXPECT_EQ(QApplication::font().toString(), applicationFont.toString());
+}
+
 TEST(LastResort, AnErrorEscapingAHandlerIsReportedInChineseAndEndsTheProgram) {
     auto* application = static_cast<Application*>(QApplication::instance());
     biorhythm::ui::testing::FakePlatform platform;
