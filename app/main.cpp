@@ -1,39 +1,32 @@
 #include <QGuiApplication>
-#include <QScreen>
 #include <cstdlib>
-#include <exception>
-#include <iostream>
 
 #include "application.h"
 #include "form1.h"
 #include "no_display.h"
 #include "qt_platform.h"
 #include "read_ahead.h"
+#include "unexpected_error.h"
+#include "window_placement.h"
 
 int main(int argc, char** argv) {
     ReadAhead readAhead;
+    // Made before the application object and so ended after it: the last
+    // resort reports through it to the very end.
+    biorhythm::ui::QtPlatform platform;
     // The program takes no command line; Qt still sees its own options.
     qInstallMessageHandler(handleStartupMessage);
     biorhythm::ui::Application app(argc, argv);
     qInstallMessageHandler(nullptr);
     app.setUpForChinese();
-    biorhythm::ui::QtPlatform platform;
-    app.reportUnexpectedErrorsThrough(platform);
 
     try {
         readAhead.finish();
         biorhythm::ui::Form1 window(platform);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        window.move(screen.center() - window.rect().center());
-        window.show();
-        window.activateWindow();
+        biorhythm::ui::showCentredOn(window, QGuiApplication::primaryScreen());
         return app.exec();
-    } catch (const std::exception& error) {
-        std::cerr << "biorhythm: "
-                  << biorhythm::ui::Application::unexpectedErrorReport(
-                         QString::fromUtf8(error.what()))
-                         .toStdString()
-                  << '\n';
+    } catch (...) {
+        biorhythm::ui::endOnUnexpectedError(platform);
         return EXIT_FAILURE;
     }
 }

@@ -12,6 +12,7 @@
 #include "home_page.h"
 #include "platform.h"
 #include "program_icon.h"
+#include "unexpected_error.h"
 #include "window_fonts.h"
 
 namespace biorhythm::ui {
@@ -219,14 +220,26 @@ void Form1::createControls() {
 }
 
 void Form1::wireEvents() {
-    connect(Combo1, &DropDownList::click, this, &Form1::Combo1_Click);
-    connect(Combo1, &DropDownList::gotFocus, this, &Form1::Combo1_GotFocus);
-    connect(Combo2, &DropDownList::click, this, &Form1::Combo2_Click);
-    connect(Combo2, &DropDownList::gotFocus, this, &Form1::Combo2_GotFocus);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    // Each handler runs inside the last resort: an error it did not expect ends
+    // the program here, before it could unwind through Qt's signal delivery,
+    // which is not exception-safe.
+    const auto wire = [this](const auto* control, auto event, void (Form1::*handler)()) {
+        connect(control, event, this, [this, handler] {
+            try {
+                (this->*handler)();
+            } catch (...) {
+                endOnUnexpectedError(platform_);
+            }
+        });
+    };
+    wire(Combo1, &DropDownList::click, &Form1::Combo1_Click);
+    wire(Combo1, &DropDownList::gotFocus, &Form1::Combo1_GotFocus);
+    wire(Combo2, &DropDownList::click, &Form1::Combo2_Click);
+    wire(Combo2, &DropDownList::gotFocus, &Form1::Combo2_GotFocus);
+    wire(Command1, &QPushButton::clicked, &Form1::Command1_Click);
+    wire(Command2, &QPushButton::clicked, &Form1::Command2_Click);
+    wire(Command3, &QPushButton::clicked, &Form1::Command3_Click);
+    wire(Command4, &QPushButton::clicked, &Form1::Command4_Click);
 }
 
 }  // namespace biorhythm::ui

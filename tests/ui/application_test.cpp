@@ -1,37 +1,40 @@
 // The widget tests share one Application, under the offscreen platform unless
-// one is chosen from outside. An exception escaping a handler fails the test,
-// except here, where the program's last resort for it is tested.
+// one is chosen from outside. Here: what the start leaves behind, and the last
+// resort for an error that no handler expects.
 #include "application.h"
 
+#include <QScreen>
+
 #include "form_test.h"
+#include "window_placement.h"
 
 using namespace biorhythm::ui;
+using namespace biorhythm::ui::testing;
 
 // A desktop theme sets fonts per class of widget; the window keeps to its own.
-TEST(StartUp, LeavesTheDesktopsFontsAsTheyWere) {
-    const QFont applicationFont = QApplication::font();
+// The window is centred on the screen; without one, it is shown where it stands.
+TEST(StartUp, LeavesTheThemesFontsAloneAndCentresTheWindowIfThereIsAScreen) {
     const QFont themeFont(QStringLiteral("DejaVu Sans"), 13);
     QApplication::setFont(themeFont, "QMessageBox");
-    biorhythm::ui::testing::FakePlatform platform;
-    const Form1 window(platform);
+    FakePlatform platform;
+    Form1 window(platform);
     EXPECT_EQ(QApplication::font("QMessageBox").toString(), themeFont.toString());
-    EXPECT_EQ(QApplication::font().toString(), applicationFont.toString());
+    const QPoint unplaced = window.pos();
+    showCentredOn(window, nullptr);
+    EXPECT_TRUE(window.isVisible() && window.pos() == unplaced);
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    showCentredOn(window, screen);  // to within the frame around it
+    EXPECT_LE((window.geometry().center() - screen->availableGeometry().center()).manhattanLength(),
+              4);
 }
 
-TEST(LastResort, AnErrorEscapingAHandlerIsReportedInChineseAndEndsTheProgram) {
-    auto* application = static_cast<Application*>(QApplication::instance());
-    biorhythm::ui::testing::FakePlatform platform;
-    application->reportUnexpectedErrorsThrough(platform);
-    QPushButton standard, unknown;
-    QObject::connect(&standard, &QPushButton::clicked, [] { throw std::runtime_error("某某"); });
-    QObject::connect(&unknown, &QPushButton::clicked, [] { throw 42; });
-    for (QPushButton* button : {&standard, &unknown}) {
-        button->show();  // clicked as the user clicks: in a window on the screen
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(button));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    application->setUnexpectedErrorHandler(
-        [](const QString& report) { ADD_FAILURE() << report.toStdString(); });
+// The analyse button asks the clock, which fails as no handler expects: with a
+// standard error, then with something that is none.
+TEST_F(FormTest, AnErrorNoHandlerExpectsIsReportedInChineseAndEndsTheProgram) {
+    platform.clockFault = [] { throw std::runtime_error("某某"); };
+    play("Command1");
+    platform.clockFault = [] { throw 42; };
+    play("Command1");
     const QString report = QStringLiteral("X程序运行时发生了意外错误，即将退出。\n\n错误信息：");
     EXPECT_EQ(platform.log,
               QStringList({report + "某某", "exit 1", report + "未知错误", "exit 1"}));
@@ -41,8 +44,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     app.setUpForChinese();
-    app.setUnexpectedErrorHandler(
-        [](const QString& report) { ADD_FAILURE() << report.toStdString(); });
     // Popups ignore a release this soon after they open; keep picks quick.
     QApplication::setDoubleClickInterval(10);
     ::testing::InitGoogleTest(&argc, argv);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "caption_label.h"
@@ -20,12 +21,13 @@ namespace biorhythm::ui::testing {
 
 // Logs what the handlers ask of the desktop: messages after their look ("!" a
 // warning, "X" a critical error), "launch" and "exit" requests. Today's date is
-// fixed; the first launch starts, later ones fail as with no browser at all.
+// fixed, unless the clock is made to fail; the first launch starts, later ones
+// fail as with no browser at all.
 struct FakePlatform final : Platform {
     void showMessage(const QString& text, Look look) override {
         log << (look == Look::Warning ? u'!' : u'X') + text;
     }
-    std::chrono::year_month_day today() override { return todayIs; }
+    std::chrono::year_month_day today() override { return clockFault(), todayIs; }
     void launch(const QString& commandLine) override {
         log << "launch " + commandLine;
         if (log.filter(QStringLiteral("launch ")).size() > 1)
@@ -34,6 +36,7 @@ struct FakePlatform final : Platform {
     void endProgram(int status) override { log << QStringLiteral("exit %1").arg(status); }
 
     std::chrono::year_month_day todayIs = std::chrono::year{2024} / 3 / 15;
+    std::function<void()> clockFault = [] {};  // a failure no handler expects
     QStringList log;
 };
 
