@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display (xvfb-run, 1280x1024, no window
-# manager): its window, its buttons, its start without a display, and the same
-# window from the Debian package installed, started and purged as a user does.
+# manager): its window, its buttons, its start without a display or with a
+# platform that cannot start, and the same window from the Debian package
+# installed, started and purged as a user does.
 # Usage: program_test.sh BIORHYTHM HOME-PAGE DEB
 program=$1 home=$2 deb=$3
 work=$(mktemp -d)
@@ -40,10 +41,16 @@ click "${exit_button[@]}"
 check "to end with status 0 from its exit button" ended_with 0
 check "having reported no error" test ! -s "$work/log" -o -z "$(grep -E '错误|rror' "$work/log")"
 
-for display in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:4242"; do
-    env $display "$program" >"$work/out" 2>&1
-    check "without a display ($display): status 1" test $? = 1
-    check "and a Chinese line, then an English one" grep -qzP '^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n$' "$work/out"
+# Without a display, or with one that does not answer: a Chinese line, then an
+# English one. With a platform that does not exist, or the X11 one with a
+# library it needs broken: Qt's reason, then a Chinese line.
+: >"$work/libxcb-icccm.so.4"
+for start in '-u DISPLAY -u WAYLAND_DISPLAY|^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n' \
+    'DISPLAY=:4242|^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n' \
+    'QT_QPA_PLATFORM=nosuch|(?s)^qt\.qpa\.plugin: .*Could not find the Qt platform plugin "nosuch".*\nbiorhythm: 无法启动本程序[^\n]*\n' \
+    "LD_LIBRARY_PATH=$work"'|(?s)^qt\.qpa\.plugin: .*Could not load the Qt platform plugin "xcb".*\nbiorhythm: 无法启动本程序[^\n]*\n'; do
+    check "started with ${start%%|*}: its lines, then status 1" \
+        grep -qzP "${start#*|}status 1\n\$" <(env ${start%%|*} "$program" 2>&1; echo "status $?")
 done
 env -u DISPLAY QT_QPA_PLATFORM=offscreen timeout 2 "$program" >/dev/null 2>&1
 check "a platform the user names is honoured" test $? = 124
