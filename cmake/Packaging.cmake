@@ -14,6 +14,11 @@ from the year, month and day lists and press the analyse button: it shows the
 days lived and, for the intellect (33-day), emotion (28-day) and physical
 (23-day) cycles, which cycle you are in, today's rating and its trend.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The architecture CPack would ask dpkg for when packing, known here already so
+# that the tests can name the package's file.
+execute_process(COMMAND dpkg --print-architecture
+    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Any Song/Ming face covering GB2312 renders the window's texts.
