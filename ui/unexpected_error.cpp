@@ -8,10 +8,6 @@
 
 namespace biorhythm::ui {
 
-QString unexpectedErrorReport(const QString& what) {
-    return QStringLiteral("程序运行时发生了意外错误，即将退出。\n\n错误信息：%1").arg(what);
-}
-
 void endOnUnexpectedError(Platform& platform) noexcept {
     QString what;
     try {
@@ -21,7 +17,8 @@ void endOnUnexpectedError(Platform& platform) noexcept {
     } catch (...) {
         what = QStringLiteral("未知错误");
     }
-    const QString report = unexpectedErrorReport(what);
+    const QString report =
+        QStringLiteral("程序运行时发生了意外错误，即将退出。\n\n错误信息：%1").arg(what);
     std::cerr << "biorhythm: " << report.toStdString() << '\n';
     platform.showMessage(report, Platform::Look::Critical);
     platform.endProgram(EXIT_FAILURE);

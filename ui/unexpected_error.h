@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QString>
-
 namespace biorhythm::ui {
 
 class Platform;
-
-// The report shown for an unexpected error whose description is `what`.
-QString unexpectedErrorReport(const QString& what);
 
 // The last resort, called from a catch block: the error being handled is
 // reported in Chinese, on the standard error stream and in an error box, and
