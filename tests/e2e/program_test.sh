@@ -45,10 +45,10 @@ check "having reported no error" test ! -s "$work/log" -o -z "$(grep -E '错误|
 # English one. With a platform that does not exist, or the X11 one with a
 # library it needs broken: Qt's reason, then a Chinese line.
 : >"$work/libxcb-icccm.so.4"
-for start in '-u DISPLAY -u WAYLAND_DISPLAY|^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n' \
-    'DISPLAY=:4242|^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n' \
-    'QT_QPA_PLATFORM=nosuch|(?s)^qt\.qpa\.plugin: .*Could not find the Qt platform plugin "nosuch".*\nbiorhythm: 无法启动本程序[^\n]*\n' \
-    "LD_LIBRARY_PATH=$work"'|(?s)^qt\.qpa\.plugin: .*Could not load the Qt platform plugin "xcb".*\nbiorhythm: 无法启动本程序[^\n]*\n'; do
+no_desktop='^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n'
+qt_reason() { printf '%s' "(?s)^qt\.qpa\.plugin: .*Could not $1 the Qt platform plugin \"$2\".*\nbiorhythm: 无法启动本程序[^\n]*\n"; }
+for start in "-u DISPLAY -u WAYLAND_DISPLAY|$no_desktop" "DISPLAY=:4242|$no_desktop" \
+    "QT_QPA_PLATFORM=nosuch|$(qt_reason find nosuch)" "LD_LIBRARY_PATH=$work|$(qt_reason load xcb)"; do
     check "started with ${start%%|*}: its lines, then status 1" \
         grep -qzP "${start#*|}status 1\n\$" <(env ${start%%|*} "$program" 2>&1; echo "status $?")
 done
