@@ -3,9 +3,9 @@
 
 #include "application.h"
 #include "form1.h"
-#include "no_display.h"
 #include "qt_platform.h"
 #include "read_ahead.h"
+#include "startup_messages.h"
 #include "unexpected_error.h"
 #include "window_placement.h"
 

@@ -1,4 +1,4 @@
-#include "no_display.h"
+#include "startup_messages.h"
 
 #include <QStringList>
 #include <cstdio>
