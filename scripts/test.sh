@@ -5,7 +5,7 @@
 #     core, widget and end-to-end tests, the installed package among them,
 #     clang-tidy and clazy);
 #  2. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer that
-#     runs the core and widget tests again, and a bounded fuzz run of the core;
+#     runs the core and widget tests again;
 #  3. release_checks.sh again in a clean chroot of each newer Debian release
 #     (release_leg.sh). Their chroots are made in the background meanwhile.
 set -euo pipefail
@@ -26,15 +26,14 @@ done
 bash scripts/release_checks.sh build
 
 CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBIORHYTHM_WERROR=ON \
-    -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_BENCH=OFF -DBIORHYTHM_SANITIZE=ON \
-    -DBIORHYTHM_FUZZ=ON -DBIORHYTHM_FUZZ_SECONDS=30 >/dev/null
+    -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_BENCH=OFF -DBIORHYTHM_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 # Full stacks through Qt (built without frame pointers), so that the
 # suppressions, each explained in the file, match only what they name.
 ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1 \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizers/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|fuzz|ui'
+    ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui'
 
 failed=()
 for suite in "${suites[@]}"; do

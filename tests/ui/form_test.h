@@ -114,11 +114,10 @@ protected:
     // a selected index, "-" after a disabled list.
     QString lists() const {
         QStringList seen;
-        for (const DropDownList* list : {combo(1), combo(2), combo(3)}) {
+        for (const DropDownList* list : {combo(1), combo(2), combo(3)})
             seen << list->text() +
                         (list->listIndex() == -1 ? "" : "#" + QString::number(list->listIndex())) +
                         (list->isEnabled() ? "" : "-");
-        }
         const QWidget* const focus = QApplication::focusWidget();
         return seen.join(u' ') + " /" + QString::number(combo(3)->count()) + " " +
                (focus ? focus->objectName() : "");
