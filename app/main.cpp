@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
     // resort reports through it to the very end.
     biorhythm::ui::QtPlatform platform;
     // The program takes no command line; Qt still sees its own options.
-    qInstallMessageHandler(handleStartupMessage);
+    holdStartupMessages();
     biorhythm::ui::Application app(argc, argv);
-    qInstallMessageHandler(nullptr);
+    releaseStartupMessages();
     app.setUpForChinese();
 
     try {

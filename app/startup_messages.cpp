@@ -1,28 +1,47 @@
 #include "startup_messages.h"
 
-#include <QStringList>
+#include <QByteArray>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace {
 
-// What the platform said while the application object was being made. Qt's
-// message handler is a plain function, so the start-up's one record lives
-// here; nothing reads it once the application object stands.
-struct PlatformMessages {
-    QStringList lines;
+// One message as Qt gave it, kept whole for Qt's own handler.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category, file, function;
+    int line;
+    QString text;
+
+    bool fromPlatform() const { return category.startsWith("qt.qpa"); }
+    // What Qt left out (no file in a release build) stays left out.
+    QMessageLogContext context() const {
+        const auto orNull = [](const QByteArray& bytes) {
+            return bytes.isNull() ? nullptr : bytes.constData();
+        };
+        return {orNull(file), line, orNull(function), orNull(category)};
+    }
+    QString formatted() const { return qFormatLogMessage(type, context(), text); }
+};
+
+// Qt's message handler is a plain function, so the start-up's one record lives
+// here. Qt may log from any thread, so every look at it takes the lock.
+struct StartupMessages {
+    std::mutex lock;
+    QtMessageHandler qtsOwn = nullptr;
+    bool holding = false;
+    std::vector<HeldMessage> held;
     // The desktop platforms (X11, Wayland) speak in their own categories only
     // after they loaded: what they say on a failed start is their display.
     bool fromDesktopPlatform = false;
 };
 
-PlatformMessages& platformMessages() {
-    static PlatformMessages messages;
+StartupMessages& startupMessages() {
+    static StartupMessages messages;
     return messages;
-}
-
-bool startsWith(const char* category, const char* prefix) {
-    return QLatin1String(category).startsWith(QLatin1String(prefix));
 }
 
 // Qt's own choice of platform on a desktop is X11 or Wayland, and both need a
@@ -32,35 +51,51 @@ bool noDisplayNamedForQtsChoice() {
            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+[[noreturn]] void endFailedStart(const StartupMessages& messages) {
+    const bool noDesktop = messages.fromDesktopPlatform || noDisplayNamedForQtsChoice();
+    for (const HeldMessage& message : messages.held) {
+        // Without a desktop, the two lines below replace Qt's own account.
+        if (!noDesktop || (!message.fromPlatform() && message.type != QtFatalMsg))
+            std::fprintf(stderr, "%s\n", qPrintable(message.formatted()));
+    }
+    std::fputs(noDesktop
+                   ? "biorhythm: 无法连接到图形桌面。本程序需要图形桌面（X11 或 Wayland）；"
+                     "没有显示器时，可以在虚拟显示器中启动：xvfb-run biorhythm\n"
+                     "biorhythm: cannot reach a graphical desktop. This program needs one "
+                     "(X11 or Wayland); without a display, start it in a virtual one: "
+                     "xvfb-run biorhythm\n"
+                   : "biorhythm: 无法启动本程序：图形平台插件无法初始化，原因见上方 Qt 的说明。\n",
+               stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    StartupMessages& messages = startupMessages();
+    const std::lock_guard guard(messages.lock);
+    if (!messages.holding) return messages.qtsOwn(type, context, text);
+    const HeldMessage& held = messages.held.emplace_back(
+        HeldMessage{type, context.category, context.file, context.function, context.line, text});
+    messages.fromDesktopPlatform |=
+        held.category.startsWith("qt.qpa.xcb") || held.category.startsWith("qt.qpa.wayland");
+    if (type == QtFatalMsg) endFailedStart(messages);
+}
+
 }  // namespace
 
-void handleStartupMessage(QtMsgType type, const QMessageLogContext& context,
-                          const QString& message) {
-    const QString line = qFormatLogMessage(type, context, message);
-    PlatformMessages& held = platformMessages();
-    if (type != QtFatalMsg) {
-        if (startsWith(context.category, "qt.qpa")) {
-            held.lines << line;
-            held.fromDesktopPlatform |= startsWith(context.category, "qt.qpa.xcb") ||
-                                        startsWith(context.category, "qt.qpa.wayland");
-        } else {
-            std::fprintf(stderr, "%s\n", qPrintable(line));
-        }
-        return;
+void holdStartupMessages() {
+    StartupMessages& messages = startupMessages();
+    const std::lock_guard guard(messages.lock);
+    messages.holding = true;
+    messages.qtsOwn = qInstallMessageHandler(handleStartupMessage);
+}
+
+void releaseStartupMessages() {
+    StartupMessages& messages = startupMessages();
+    const std::lock_guard guard(messages.lock);
+    messages.holding = false;
+    for (const HeldMessage& message : messages.held) {
+        messages.qtsOwn(message.type, message.context(), message.text);
     }
-    if (held.fromDesktopPlatform || noDisplayNamedForQtsChoice()) {
-        std::fputs(
-            "biorhythm: 无法连接到图形桌面。本程序需要图形桌面（X11 或 Wayland）；"
-            "没有显示器时，可以在虚拟显示器中启动：xvfb-run biorhythm\n"
-            "biorhythm: cannot reach a graphical desktop. This program needs one (X11 or "
-            "Wayland); without a display, start it in a virtual one: xvfb-run biorhythm\n",
-            stderr);
-    } else {
-        held.lines << line;
-        std::fprintf(
-            stderr,
-            "%s\nbiorhythm: 无法启动本程序：图形平台插件无法初始化，原因见上方 Qt 的说明。\n",
-            qPrintable(held.lines.join(u'\n')));
-    }
-    std::_Exit(EXIT_FAILURE);
+    messages.held.clear();
+    qInstallMessageHandler(messages.qtsOwn);
 }
