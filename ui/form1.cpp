@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QUrl>
@@ -12,6 +13,7 @@
 #include "home_page.h"
 #include "platform.h"
 #include "program_icon.h"
+#include "readable_colour.h"
 #include "unexpected_error.h"
 #include "window_fonts.h"
 
@@ -33,11 +35,12 @@ QRect twipRect(int left, int top, int width, int height) {
 const QColor kRed{255, 0, 0};
 const QColor kDarkRed{192, 0, 0};
 const QColor kBlue{0, 0, 255};
+const QColor kPlainText;  // the palette's own text colour
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    widget->setPalette(palette);  // which does nothing when nothing changed
 }
 
 QGroupBox* frame(const char* name, const QString& title, QRect geometry, QWidget* parent) {
@@ -101,8 +104,23 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
                    Qt::WindowCloseButtonHint);
     setFixedSize(pixels(11280), pixels(8535));
     createControls();
+    colourTexts();
     wireEvents();
     Form_Load();
+}
+
+void Form1::colourTexts() {
+    for (const auto& [text, designed] : textColours_) {
+        setTextColour(text, designed.isValid() ? readableColour(designed, palette())
+                                               : palette().color(QPalette::WindowText));
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A new colour scheme reaches the window, or, from some desktop themes,
+    // every widget with the whole palette, which would wipe a text's colour.
+    if (event->type() == QEvent::PaletteChange) colourTexts();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::createControls() {
@@ -111,11 +129,11 @@ void Form1::createControls() {
     Label1 = label("Label1", QStringLiteral("请选择您的阳历出生时间："), Sizing::ToText,
                    twipRect(270, 450, 2700, 210), Frame1);
     Label1->setFont(boldFont());
-    setTextColour(Label1, kRed);
+    textColours_.emplace_back(Label1, kRed);
     Label2 = label("Label2",
                    QStringLiteral("小提示：录入信息后，点击“节律分析”按钮即可查看分析结果！！"),
                    Sizing::ToText, twipRect(300, 960, 5400, 180), Frame1);
-    setTextColour(Label2, kBlue);
+    textColours_.emplace_back(Label2, kBlue);
 
     Combo2 = list("Combo2", kChooseMonth.toString(), twipRect(4500, 736, 1200, 300), this);
     Combo3 = list("Combo3", kChooseDay.toString(), twipRect(5700, 736, 1200, 300), this);
@@ -170,7 +188,7 @@ void Form1::createControls() {
                          twipRect(345, 405, 3060, 180), c.frame);
         c.note = label(c.noteName, QString::fromUtf8(c.scale), Sizing::ToText,
                        twipRect(345, 1155, 5400, 180), c.frame);
-        setTextColour(c.note, kDarkRed);
+        textColours_.emplace_back(c.note, kDarkRed);
     }
 
     Frame5 = frame("Frame5", QStringLiteral("程序说明"), twipRect(7415, 315, 3607, 1451), this);
@@ -181,17 +199,19 @@ void Form1::createControls() {
         Sizing::FixedBox, twipRect(285, 345, 3195, 585), Frame5);
     Label13 = label("Label13", QStringLiteral("软件作者：Zendrel"), Sizing::ToText,
                     twipRect(285, 1050, 1530, 180), Frame5);
-    setTextColour(Label13, kRed);
+    textColours_.emplace_back(Label13, kRed);
     Label14 = label("Label14", QStringLiteral("版本：V1.0 正式版"), Sizing::ToText,
                     twipRect(1830, 1050, 1530, 180), Frame5);
-    setTextColour(Label14, kRed);
+    textColours_.emplace_back(Label14, kRed);
 
     // Only the titles are blue: the texts inside keep the window's own text
     // colour, or their own.
-    const QColor plainText = palette().color(QPalette::WindowText);
-    for (CaptionLabel* text : {Label9, Label10, Label11, Label12}) setTextColour(text, plainText);
-    setTextColour(Frame5, kBlue);
-    setTextColour(Frame6, kBlue);
+    for (CaptionLabel* text : {Label9, Label10, Label11, Label12})
+        textColours_.emplace_back(text, kPlainText);
+    textColours_.emplace_back(Frame5, kBlue);
+    textColours_.emplace_back(Frame6, kBlue);
+    installEventFilter(this);
+    for (const auto& [text, designed] : textColours_) text->installEventFilter(this);
 
     Command4 =
         button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
@@ -21,8 +24,14 @@ public:
     // Creates the window with all its controls and runs its Load event.
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
+    // Each coloured text in a colour that reads on the window's palette, each
+    // plain one in the palette's text colour.
+    void colourTexts();
     void wireEvents();
 
     // The event handlers, one per handled event.
@@ -37,6 +46,8 @@ private:
     void Command4_Click();
 
     Platform& platform_;
+    // The texts of their own colour, in their designed colour (invalid: plain).
+    std::vector<std::pair<QWidget*, QColor>> textColours_;
 
     // Owned by the window through Qt's parent-child tree.
     QGroupBox* Frame1 = nullptr;

@@ -14,6 +14,7 @@ QFont songFont(qreal points, QFont::Weight weight) {
                       QStringLiteral("Noto Serif CJK SC")});
     font.setPointSizeF(points);
     font.setWeight(weight);
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

@@ -1,11 +1,14 @@
-// The window's layout at any screen density.
+// The window's layout at any screen density, and its colours on any scheme.
 #include <QGroupBox>
+#include <QScreen>
+#include <cmath>
 
 #include "biorhythm.h"
 #include "form_test.h"
 
 using namespace biorhythm::ui::testing;
 using LayoutTest = FormTest;
+using biorhythm::ui::Form1;
 
 // Whether a frame's top border, as `picture` (of the whole window) shows it,
 // runs clear of the frame's title and above its first text: some row of device
@@ -16,8 +19,13 @@ static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
     const qreal scale = picture.devicePixelRatio();
     const QRect box(frame->geometry().topLeft() * scale, frame->size() * scale);
     const auto grey = [&](int x, int y) { return qGray(picture.pixel(box.left() + x, y)); };
-    int border = 255;  // the darkest of the left border's columns
-    for (int x = 0; x < 4 * scale; ++x) border = qMin(border, grey(x, box.center().y()));
+    // The left border's column that stands out most from the window behind it,
+    // darker on a light scheme, lighter on a dark one.
+    const int outside = grey(-1, box.center().y());
+    int border = outside;
+    for (int x = 0; x < 4 * scale; ++x)
+        if (qAbs(grey(x, box.center().y()) - outside) > qAbs(border - outside))
+            border = grey(x, box.center().y());
     const int inset = qRound(8 * scale);
     for (int y = box.top(); y < box.top() + int(firstText * scale); ++y) {
         const int colour = grey(inset, y);
@@ -29,10 +37,61 @@ static bool topBorderRunsClear(const QImage& picture, const QGroupBox* frame) {
     return false;
 }
 
+// WCAG 2's contrast ratio.
+static double contrast(QColor one, QColor other) {
+    const auto luminance = [](QColor c) {
+        double sum = 0.05;
+        for (const auto& [v, weight] :
+             {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += weight * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    return qMax(luminance(one), luminance(other)) / qMin(luminance(one), luminance(other));
+}
+
+// Checks each text in `picture` of `form` on a scheme of `window` and `text`
+// colours. A text's background is its box's most common pixel, and its colour
+// the pixel that stands out most from that. A plain text is in the scheme's
+// text colour. A coloured one keeps its designed colour where that reads on a
+// light scheme, and elsewhere takes its own hue in a colour that reads as well
+// as text should, or as the scheme's text colour does. Frames stay clear of them.
+static void expectReadable(const QImage& picture, const Form1& form, QColor window, QColor text) {
+    EXPECT_EQ(picture.pixelColor(2, 2), window);
+    const QColor red(255, 0, 0), darkRed(192, 0, 0), blue(0, 0, 255);
+    // clang-format off
+    for (const auto& [name, designed] : {std::pair{"Label1", red}, {"Label2", blue}, {"Label4", darkRed},
+             {"Label6", darkRed}, {"Label8", darkRed}, {"Label13", red}, {"Label14", red}, {"Frame5", blue},
+             {"Frame6", blue}, {"Label9", text}, {"Label10", text}, {"Label11", text}, {"Label12", text}}) {
+        // clang-format on
+        const QWidget* control = form.findChild<QWidget*>(name);
+        QRect place(control->mapTo(&form, QPoint()), control->size());
+        if (qobject_cast<const QGroupBox*>(control))
+            place.setHeight(control->fontMetrics().height());
+        const qreal scale = picture.devicePixelRatio();  // of a frame, its title's line:
+        const QImage box = picture.copy(QRect(place.topLeft() * scale, place.size() * scale));
+        QHash<QRgb, int> n;
+        for (int i = 0; i < box.width() * box.height(); ++i)
+            ++n[box.pixel(i % box.width(), i / box.width())];
+        const QColor bg = std::ranges::max(n.keys(), {}, [&](QRgb c) { return n[c]; });
+        const QColor seen = std::ranges::max(n.keys(), {}, [&](QRgb c) { return contrast(c, bg); });
+        const int hueOff = qAbs(seen.hsvHue() - designed.hsvHue());
+        if (designed == text ||
+            (qGray(bg.rgb()) > qGray(text.rgb()) && contrast(designed, bg) >= 3))
+            EXPECT_EQ(seen, designed) << name;
+        else
+            EXPECT_TRUE(seen.hsvHue() >= 0 && qMin(hueOff, 360 - hueOff) <= 15 &&
+                        contrast(seen, bg) >= qMin(4.5, contrast(text, bg)))
+                << name << " " << seen.name().toStdString();
+    }
+    for (const QGroupBox* frame : form.findChildren<QGroupBox*>())
+        EXPECT_TRUE(topBorderRunsClear(picture, frame)) << frame->objectName().toStdString();
+}
+
 // The whole road by keyboard to the worked example: the results in full in
 // their labels, every text inside its frame and not cut off, the window at its
-// fixed size (saved as a picture); then the clear button.
-TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
+// fixed size (saved as a picture), readable on every colour scheme; then the
+// clear button.
+TEST_F(LayoutTest, TheWorkedExampleShowsInFullOnEverySchemeUntilCleared) {
     const QString questions = label(3)->text() + label(5)->text() + label(7)->text();
     play("Down*81 Tab Down*5 Tab Down*12 Tab Space");
     const auto report = std::get<biorhythm::AnalysisReport>(biorhythm::analyseBirthDate(
@@ -58,16 +117,42 @@ TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
     const QImage picture = form->grab().toImage();
     EXPECT_TRUE(picture.save(
         QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(form->devicePixelRatioF())));
-    for (const QGroupBox* frame : form->findChildren<QGroupBox*>())
-        EXPECT_TRUE(topBorderRunsClear(picture, frame)) << frame->objectName().toStdString();
+    // Under fixed colour schemes, switched while it is open: through the
+    // application's palette, or with the whole palette stamped on every widget
+    // as some desktop themes do. In turn qt6ct's darker, Fusion's light,
+    // qt6ct's dusk, Breeze Dark, white on black and qt6ct's airy.
+    for (const bool stamped : {false, true}) {
+        // clang-format off
+        for (const auto& [window, text] : {std::pair<QColor, QColor>{"#222020", "#fff"}, {"#efefef", "#000"},
+                 {"#7f7f7f", "#000"}, {"#202326", "#fcfcfc"}, {"#000", "#fff"}, {"#fff", "#000"}}) {
+            // clang-format on
+            SCOPED_TRACE(window.name().toStdString() + (stamped ? " stamped" : ""));
+            QPalette palette(window, window);
+            palette.setColor(QPalette::WindowText, text);
+            QApplication::setPalette(palette);
+            QEvent themeChange(QEvent::ThemeChange);
+            for (QWidget* widget : stamped ? QApplication::allWidgets() : QWidgetList())
+                QApplication::sendEvent(widget, &themeChange), widget->setPalette(palette);
+            QCoreApplication::processEvents();  // the window hears of a new palette
+            expectReadable(form->grab().toImage(), *form, window, text);
+        }
+    }
 
-    platform.todayIs = std::chrono::year{2024} / 3 / 16;  // each press asks for today again
-    play("Space");
-    EXPECT_TRUE(label(2)->text().endsWith(QStringLiteral("16014天。")));
     play("Command2");
     EXPECT_EQ(label(2)->text(),
               QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
     EXPECT_EQ(label(3)->text() + label(5)->text() + label(7)->text(), questions);
     // The day items wait until the month list is entered.
     EXPECT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /31 Command2"));
+}
+
+// The real program's window, named by the end-to-end test, as the screen shows
+// it under a desktop's colour scheme, named by its window and text colours.
+TEST(ScreenCheck, TheProgramsWindowReads) {
+    FakePlatform platform;
+    const Form1 form(platform);
+    const WId window = qEnvironmentVariableIntValue("BIORHYTHM_WINDOW");
+    expectReadable(QGuiApplication::primaryScreen()->grabWindow(window).toImage(), form,
+                   qEnvironmentVariable("BIORHYTHM_WINDOW_COLOUR"),
+                   qEnvironmentVariable("BIORHYTHM_TEXT_COLOUR"));
 }
