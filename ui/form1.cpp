@@ -105,6 +105,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     setFixedSize(pixels(11280), pixels(8535));
     createControls();
     colourTexts();
+    // From now on, as the desktop's colour scheme changes.
+    installEventFilter(this);
+    for (const auto& [text, designed] : textColours_) text->installEventFilter(this);
     wireEvents();
     Form_Load();
 }
@@ -210,8 +213,6 @@ void Form1::createControls() {
         textColours_.emplace_back(text, kPlainText);
     textColours_.emplace_back(Frame5, kBlue);
     textColours_.emplace_back(Frame6, kBlue);
-    installEventFilter(this);
-    for (const auto& [text, designed] : textColours_) text->installEventFilter(this);
 
     Command4 =
         button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),
