@@ -65,9 +65,9 @@ static void expectReadable(const QImage& picture, const Form1& form, QColor wind
         // clang-format on
         const QWidget* control = form.findChild<QWidget*>(name);
         QRect place(control->mapTo(&form, QPoint()), control->size());
-        if (qobject_cast<const QGroupBox*>(control))
+        if (qobject_cast<const QGroupBox*>(control))  // of a frame, its title's line
             place.setHeight(control->fontMetrics().height());
-        const qreal scale = picture.devicePixelRatio();  // of a frame, its title's line:
+        const qreal scale = picture.devicePixelRatio();
         const QImage box = picture.copy(QRect(place.topLeft() * scale, place.size() * scale));
         QHash<QRgb, int> n;
         for (int i = 0; i < box.width() * box.height(); ++i)
