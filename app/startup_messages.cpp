@@ -71,7 +71,7 @@ bool noDisplayNamedForQtsChoice() {
 
 void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     StartupMessages& messages = startupMessages();
-    const std::lock_guard guard(messages.lock);
+    const std::scoped_lock guard(messages.lock);
     if (!messages.holding) return messages.qtsOwn(type, context, text);
     const HeldMessage& held = messages.held.emplace_back(
         HeldMessage{type, context.category, context.file, context.function, context.line, text});
@@ -84,14 +84,14 @@ void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, con
 
 void holdStartupMessages() {
     StartupMessages& messages = startupMessages();
-    const std::lock_guard guard(messages.lock);
+    const std::scoped_lock guard(messages.lock);
     messages.holding = true;
     messages.qtsOwn = qInstallMessageHandler(handleStartupMessage);
 }
 
 void releaseStartupMessages() {
     StartupMessages& messages = startupMessages();
-    const std::lock_guard guard(messages.lock);
+    const std::scoped_lock guard(messages.lock);
     messages.holding = false;
     for (const HeldMessage& message : messages.held) {
         messages.qtsOwn(message.type, message.context(), message.text);
