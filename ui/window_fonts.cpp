@@ -14,6 +14,9 @@ QFont songFont(qreal points, QFont::Weight weight) {
                       QStringLiteral("Noto Serif CJK SC")});
     font.setPointSizeF(points);
     font.setWeight(weight);
+    // Whole pixels, each exactly in the text's colour, as the Song faces' own
+    // small sizes are drawn: an anti-aliased 9 pt stroke never reaches its
+    // colour, and a colour chosen to read on a dark scheme would not.
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
