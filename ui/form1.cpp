@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -113,16 +114,25 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
 }
 
 void Form1::colourTexts() {
-    for (const auto& [text, designed] : textColours_) {
-        setTextColour(text, designed.isValid() ? readableColour(designed, palette())
-                                               : palette().color(QPalette::WindowText));
-    }
+    for (const auto& [text, designed] : textColours_) colourText(text, designed);
+}
+
+void Form1::colourText(QWidget* text, const QColor& designed) {
+    setTextColour(text, designed.isValid() ? readableColour(designed, palette())
+                                           : palette().color(QPalette::WindowText));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // A new colour scheme reaches the window, or, from some desktop themes,
-    // every widget with the whole palette, which would wipe a text's colour.
-    if (event->type() == QEvent::PaletteChange) colourTexts();
+    // A new colour scheme reaches the window, and through it every text; or,
+    // from some desktop themes, a text gets the whole palette stamped on it,
+    // which would wipe its colour.
+    if (event->type() == QEvent::PaletteChange && watched == this) {
+        colourTexts();
+    } else if (event->type() == QEvent::PaletteChange) {
+        // Besides the window, only the texts are watched.
+        const auto text = std::ranges::find(textColours_, watched, &TextColour::first);
+        colourText(text->first, text->second);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -32,6 +32,7 @@ private:
     // Each coloured text in a colour that reads on the window's palette, each
     // plain one in the palette's text colour.
     void colourTexts();
+    void colourText(QWidget* text, const QColor& designed);
     void wireEvents();
 
     // The event handlers, one per handled event.
@@ -47,7 +48,8 @@ private:
 
     Platform& platform_;
     // The texts of their own colour, in their designed colour (invalid: plain).
-    std::vector<std::pair<QWidget*, QColor>> textColours_;
+    using TextColour = std::pair<QWidget*, QColor>;
+    std::vector<TextColour> textColours_;
 
     // Owned by the window through Qt's parent-child tree.
     QGroupBox* Frame1 = nullptr;
