@@ -34,16 +34,16 @@ missing() {
             echo "$package"
     done
 }
-mapfile -t missing < <(missing "${packages[@]}" "${optional[@]}")
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+mapfile -t missing < <(missing "${packages[@]}")
+mapfile -t missing_optional < <(missing "${optional[@]}")
+[[ ${#missing[@]} -eq 0 && ${#missing_optional[@]} -eq 0 ]] && exit 0
 
-echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]}"
+echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]} ${missing_optional[*]}"
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
 "${sudo[@]}" apt-get update -qq
 install() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"; }
-mapfile -t missing < <(missing "${packages[@]}")
 [[ ${#missing[@]} -eq 0 ]] || install "${missing[@]}"
-for package in $(missing "${optional[@]}"); do
+for package in "${missing_optional[@]}"; do
     install "$package" || echo "$package 无法安装 (cannot be installed) on this release"
 done
