@@ -10,23 +10,33 @@ packages=(
     # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
     fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
 )
-# --tests: what the tests need on every release; --legs: what making the
-# other releases' chroots needs (scripts/release_leg.sh).
+# --tests: what the test command needs on this machine: the sanitizer build,
+# the package's build, and Debian's tools that build and test it on every
+# release in user namespaces.
 if [[ " $* " == *" --tests "* ]]; then
     packages+=(
-        clang libclang-rt-dev          # the sanitizer build
-        xvfb xauth x11-utils xdotool   # the real window under a virtual display
-        clang-tidy clang-format clazy
-        dpkg-dev file desktop-file-utils appstream lintian   # the package and its checks
-        libx11-dev libxdamage-dev                    # the X11 test helpers and the benchmark
+        clang libclang-rt-dev                        # the sanitizer build
+        xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev   # the real window, the benchmarks
+        debhelper dpkg-dev                           # the package
+        sbuild autopkgtest mmdebstrap uidmap zstd    # each release's leg
     )
 fi
-[[ " $* " == *" --legs "* ]] && packages+=(mmdebstrap)
 # qt6ct (a desktop colour-scheme theme for Qt) is built against Qt's private
 # interfaces and may be uninstallable on testing while Qt moves on; the tests
 # then say that they leave it out.
 optional=()
 [[ " $* " == *" --tests "* ]] && optional+=(qt6ct)
+
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+# sbuild and autopkgtest run in user namespaces: the user who runs them needs
+# a range of subordinate ids.
+if [[ " $* " == *" --tests "* ]]; then
+    user=$(id -un)
+    for file in /etc/subuid /etc/subgid; do
+        grep -q "^$user:" "$file" 2>/dev/null || echo "$user:100000:65536" | "${sudo[@]}" tee -a "$file" >/dev/null
+    done
+fi
 
 missing() {
     for package in "$@"; do
@@ -39,8 +49,6 @@ mapfile -t missing_optional < <(missing "${optional[@]}")
 [[ ${#missing[@]} -eq 0 && ${#missing_optional[@]} -eq 0 ]] && exit 0
 
 echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]} ${missing_optional[*]}"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
 "${sudo[@]}" apt-get update -qq
 install() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"; }
 [[ ${#missing[@]} -eq 0 ]] || install "${missing[@]}"

@@ -1,29 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#  1. on this machine: release_checks.sh (the build with warnings as errors,
-#     the package built twice to the same bytes and passed by lintian, the
-#     core, widget and end-to-end tests, the installed package among them,
-#     clang-tidy and clazy);
-#  2. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer that
-#     runs the core and widget tests again;
-#  3. release_checks.sh again in a clean chroot of each newer Debian release
-#     (release_leg.sh). Their chroots are made in the background meanwhile.
+#  1. on this machine's release: a clang build under AddressSanitizer and
+#     UndefinedBehaviorSanitizer that runs the core and widget tests; and the
+#     Debian package built from two copies of the source at different paths,
+#     once with its build-time tests and once without (nocheck), which must
+#     give the same bytes;
+#  2. each release's leg (release_leg.sh): sbuild builds the source package in
+#     a clean chroot, with the build-time tests and lintian, and autopkgtest
+#     tests the installed package.
+# Usage: test.sh [SUITE...]   (default: bookworm trixie testing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-suites=(trixie testing)
-
-bash scripts/setup.sh --tests --legs
+suites=("$@")
+[[ $# -gt 0 ]] || suites=(bookworm trixie testing)
 jobs="$(nproc)"
-legs=$(mktemp -d)
-# Each chroot is made in a process group of its own, ended with the command;
-# one that has already finished is no failure of the command.
-trap 'for pid in "$legs"/*.pid; do kill -- -"$(cat "$pid")" 2>/dev/null || true; done; rm -rf "$legs"' EXIT
-for suite in "${suites[@]}"; do
-    setsid bash scripts/release_leg.sh --prepare "$suite" >"$legs/$suite.log" 2>&1 &
-    echo $! >"$legs/$suite.pid"
-done
 
-bash scripts/release_checks.sh build
+bash scripts/setup.sh --tests
 
 CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBIORHYTHM_WERROR=ON \
     -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_BENCH=OFF -DBIORHYTHM_SANITIZE=ON >/dev/null
@@ -35,15 +27,27 @@ LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizers/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui'
 
+# The source as a clean clone has it, with any files not yet committed.
+packages=build-packages
+rm -rf "$packages" && mkdir -p "$packages/source"
+git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$packages/source"
+for copy in one/biorhythm another/copy/of/biorhythm; do
+    mkdir -p "$packages/$copy" && cp -a "$packages/source/." "$packages/$copy"
+done
+(cd "$packages/one/biorhythm" && dpkg-buildpackage -us -uc -b) >"$packages/one.log" 2>&1 ||
+    { tail -n 40 "$packages/one.log"; echo "FAILED: the package's build ($packages/one.log)"; exit 1; }
+(cd "$packages/another/copy/of/biorhythm" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -Pnocheck) \
+    >"$packages/another.log" 2>&1 ||
+    { tail -n 40 "$packages/another.log"; echo "FAILED: the package's build without tests"; exit 1; }
+diff <(cd "$packages/one" && sha256sum ./*.deb) <(cd "$packages/another/copy/of" && sha256sum ./*.deb) ||
+    { echo "FAILED: the two builds of the package differ"; exit 1; }
+echo "package: two builds at different paths, the same bytes: $(cd "$packages/one" && echo ./*.deb)"
+
+(cd "$packages" && dpkg-source --build source >/dev/null)
 failed=()
 for suite in "${suites[@]}"; do
-    if ! wait "$(cat "$legs/$suite.pid")"; then
-        cat "$legs/$suite.log"
-        echo "release leg $suite: FAILED: its chroot could not be made (log above)"
-        failed+=("$suite")
-    elif ! bash scripts/release_leg.sh "$suite"; then
-        failed+=("$suite")
-    fi
+    bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || failed+=("$suite")
 done
 [[ ${#failed[@]} -eq 0 ]] || { echo "release legs FAILED: ${failed[*]}"; exit 1; }
 echo "release legs passed: ${suites[*]}"
