@@ -7,6 +7,8 @@
 #include <mutex>
 #include <vector>
 
+#include "wayland_compositor.h"
+
 namespace {
 
 // One message as Qt gave it, kept whole for Qt's own handler.
@@ -16,7 +18,11 @@ struct HeldMessage {
     int line;
     QString text;
 
-    bool fromPlatform() const { return category.startsWith("qt.qpa"); }
+    // Qt's Wayland platform reports a compositor that does not answer
+    // without a category of its own.
+    bool fromPlatform() const {
+        return category.startsWith("qt.qpa") || text.startsWith(u"Failed to create wl_display");
+    }
     // What Qt left out (no file in a release build) stays left out.
     QMessageLogContext context() const {
         const auto orNull = [](const QByteArray& bytes) {
@@ -52,7 +58,11 @@ bool noDisplayNamedForQtsChoice() {
 }
 
 [[noreturn]] void endFailedStart(const StartupMessages& messages) {
-    const bool noDesktop = messages.fromDesktopPlatform || noDisplayNamedForQtsChoice();
+    // Qt's Wayland platform does not always say in its own category that no
+    // compositor answers: that is asked of the compositor's socket itself.
+    const bool noDesktop =
+        messages.fromDesktopPlatform || noDisplayNamedForQtsChoice() ||
+        (qgetenv("QT_QPA_PLATFORM").startsWith("wayland") && !waylandCompositorAnswers());
     for (const HeldMessage& message : messages.held) {
         // Without a desktop, the two lines below replace Qt's own account.
         if (!noDesktop || (!message.fromPlatform() && message.type != QtFatalMsg))

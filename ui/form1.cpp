@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
@@ -92,10 +93,19 @@ constexpr QStringView kParagraph3 =
     u"　　后来，人们把这三位科学家发现的三个生物节奏总结为\"人体生物三节律\"，因为这三个节律象钟表一样循环往复，又被人们称作\"人体生物钟\"，国外称之为\"PSI周期\"。";
 // clang-format on
 
+// Screen readers know a desktop program's main window as a frame named by its
+// title; Qt would present a plain top-level widget as a filler.
+QAccessibleInterface* accessibleAsFrame(const QString& /*className*/, QObject* object) {
+    auto* form = qobject_cast<Form1*>(object);
+    // Qt's accessibility cache owns the interfaces that factories make.
+    return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
+    QAccessible::installFactory(accessibleAsFrame);
     setWindowTitle(kTitle.toString());
     setWindowIcon(programIcon());
     setFont(defaultFont());

@@ -55,19 +55,6 @@ TEST(RateCycle, EveryRemainderOfEveryCycle) {
     for (float x : {3e9F, -3e9F, NAN}) EXPECT_THROW(rateCycle(x, emotion), std::domain_error);
 }
 
-TEST(AnalyseBirthDate, WorkedExample) {
-    const AnalysisReport report = reportFor(1980y / 5 / 12, 2024y / March / 15);
-    EXPECT_EQ(
-        report.greeting + "|" + report.intellect + "|" + report.emotion + "|" + report.physical,
-        "Zendrel：Hi，您好！ 您的生日为：1980年5月12日，您已出生了：16013天。|"
-        "您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）\r\n\r\n"
-        "您今天的智力状况评价等级：聪慧    变化趋势分析：不久将下滑|"
-        "您当前正处于第 572 个情绪周期中（每 28 天为一个情绪周期）\r\n\r\n"
-        "您今天的情绪状况评价等级：欠佳    变化趋势分析：不断提高中|"
-        "您当前正处于第 697 个体力周期中（每 23 天为一个体力周期）\r\n\r\n"
-        "您今天的体力状况评价等级：充沛    变化趋势分析：不久将下滑");
-}
-
 // Before birth too: each cycle's number N is the one whose days, (N - 1) times
 // the period up to N times it, hold the day count.
 TEST(AnalyseBirthDate, CountsDaysAndCyclesOfEveryListDateLikeTheDayNumberFormula) {

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display (xvfb-run, 1280x1024, no window
-# manager): Qt's diagnostics of its start, its colours under a desktop's
-# colour schemes switched while it runs, its window, its buttons, its start
-# without a display or with a platform that cannot start.
+# manager) and on native Wayland, in a D-Bus session (dbus-run-session) where
+# screen readers reach it (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): Qt's diagnostics of its start, its colours under a
+# desktop's colour schemes switched while it runs, its window, its buttons,
+# the keyboard road, its start without a display or with a platform that
+# cannot start.
 # Usage: program_test.sh BIORHYTHM HOME-PAGE UI-TESTS BARE-QT-WINDOW
 program=$1 home=$2 ui_tests=$3 bare=$4
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-failed=0
+trap 'kill "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
+title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
+# spoken TEXT: a screen reader finds that text among the program's windows (atspi_windows.py).
+spoken() { timeout 10 bash -c 'until "$0" | grep -qF "$1"; do sleep 0.5; done' "$(dirname "$0")/atspi_windows.py" "$1"; }
 check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
 start() {  # start BINARY: runs it and finds its window
-    "$1" >"$work/log" 2>&1 &
-    pid=$!
+    "$1" >"$work/log" 2>&1 & pid=$!
     window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1 && sleep 0.3; }
@@ -43,24 +46,41 @@ else
 fi
 sleep 1 && check "Qt's diagnostics of the start kept" awk 'NR == FNR { bare[$2]; all += $1; next }
     { delete bare[$2]; kept += $1 } END { exit length(bare) > 0 || kept < 0.9 * all }' "$work/bare" <(logged)
-check "the title" test "$(xdotool getwindowname "$window")" = "人体生物节律分析工具（Zendrel庄园版） V1.0 正式版"
+check "to a screen reader, a frame named by its title, 752 x 569, of a fixed size" spoken "frame $title 752x569 fixed"
 check "752 x 569, centred, of a fixed size" grep -qzE 'upper-left X: +26[345].*upper-left Y: +22[678].*Width: 752.*Height: 569.*minimum size: 752 by 569.*maximum size: 752 by 569' <(xwininfo -id "$window"; xprop -id "$window" WM_NORMAL_HINTS)
 check "the icon" grep -q 'Icon (48 x 48)' <(xprop -id "$window" _NET_WM_ICON)
 click "${home_button[@]}" && click "${home_button[@]}"
 check "each press of the home-page button launches the address alone" test "$(cat "$work/launches")" = "1:$home"$'\n'"1:$home"
-click "${exit_button[@]}"
-check "the exit button ends the program with status 0" ended_with 0
-
 printf '#!/nonexistent/interpreter\n' >"$work/xdg-open"
-PATH=$work:/usr/bin:/bin start "$program"
 click "${home_button[@]}"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name '^工程1$' | head -n 1)
-check "a browser that cannot start gets a box titled 工程1" test -n "$box"
-xdotool windowfocus --sync "$box" key Return && sleep 0.5
-check "which closes, and the program goes on" test -z "$(xdotool search --onlyvisible --name '^工程1$')"
+check "a browser that cannot start gets a box titled 工程1" spoken "alert 工程1 "
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^工程1$' | head -n 1)" key Return && sleep 0.5
 click "${exit_button[@]}"
-check "to end with status 0 from its exit button" ended_with 0
-check "having reported no error" test ! -s "$work/log" -o -z "$(grep -E '错误|rror' "$work/log")"
+check "which closes, and the exit button ends the program with status 0" ended_with 0
+check "having reported no error" test -z "$(grep -vE '^qt\.qpa' "$work/log" | grep -E '错误|rror')"
+
+# On native Wayland: weston on its X11 back end in the virtual display, and
+# DISPLAY unset for the program, so that it can only be there. Keys typed into
+# weston's window reach the program as Wayland keyboard input.
+export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=x11-backend.so --use-pixman --socket=e2e --width=1024 --height=768 >"$work/weston.log" 2>&1 & weston=$!
+timeout 10 bash -c 'until [[ -S $XDG_RUNTIME_DIR/e2e ]]; do sleep 0.1; done'
+keys() { xdotool key --delay 15 "$@" && sleep 0.5; }
+env -u DISPLAY WAYLAND_DISPLAY=e2e QT_QPA_PLATFORM=wayland faketime '2024-03-15 12:00:00' "$program" >"$work/log" 2>&1 & pid=$!
+check "on Wayland, a frame named by its title, 752 x 569, of a fixed size" spoken "frame $title 752x569 fixed"
+keys Tab space
+check "节律分析 with no date: the 工程1 box with its warning" spoken "label 请选择您的阳历出生年份！"
+check "which takes the keyboard" spoken "active alert 工程1 "
+keys Return
+check "and closes on Enter, giving the keyboard back to the window" spoken "active frame $title "
+keys shift+Tab $(printf 'Down %.0s' {1..81}) Tab $(printf 'Down %.0s' {1..5}) Tab $(printf 'Down %.0s' {1..12}) Tab space
+for text in 'Zendrel：Hi，您好！ 您的生日为：1980年5月12日，您已出生了：16013天。' \
+    '您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）\r\n\r\n您今天的智力状况评价等级：聪慧    变化趋势分析：不久将下滑' \
+    '您当前正处于第 572 个情绪周期中（每 28 天为一个情绪周期）\r\n\r\n您今天的情绪状况评价等级：欠佳    变化趋势分析：不断提高中' \
+    '您当前正处于第 697 个体力周期中（每 23 天为一个体力周期）\r\n\r\n您今天的体力状况评价等级：充沛    变化趋势分析：不久将下滑'
+do check "the keyboard road to 1980年5月12日 on 15 March 2024 reads, as the analysis of that day must: $text" spoken "label $text"; done
+keys Tab Tab space
+check "退出程序 ends it with status 0" ended_with 0
 
 # Without a display, or with one that does not answer: a Chinese line, then an
 # English one. With a platform that does not exist, or the X11 one with a
@@ -69,9 +89,10 @@ check "having reported no error" test ! -s "$work/log" -o -z "$(grep -E '错误|
 no_desktop='^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n'
 qt_reason() { printf '%s' "(?s)^qt\.qpa\.plugin: .*Could not $1 the Qt platform plugin \"$2\".*\nbiorhythm: 无法启动本程序[^\n]*\n"; }
 for start in "-u DISPLAY -u WAYLAND_DISPLAY|$no_desktop" "DISPLAY=:4242|$no_desktop" \
+    "-u WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland|$no_desktop" "WAYLAND_DISPLAY=none QT_QPA_PLATFORM=wayland|$no_desktop" \
     "QT_QPA_PLATFORM=nosuch|$(qt_reason find nosuch)" "LD_LIBRARY_PATH=$work|$(qt_reason load xcb)"; do
     check "started with ${start%%|*}: its lines, then status 1" \
         grep -qzP "${start#*|}status 1\n\$" <(env ${start%%|*} "$program" 2>&1; echo "status $?")
 done
 
-exit "$failed"
+exit "${failed:-0}"
