@@ -17,6 +17,7 @@ if [[ " $* " == *" --tests "* ]]; then
     packages+=(
         clang libclang-rt-dev                        # the sanitizer build
         xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev   # the real window, the benchmarks
+        weston qt6-wayland dbus at-spi2-core python3-pyatspi faketime   # on Wayland, read by AT-SPI
         debhelper dpkg-dev                           # the package
         sbuild autopkgtest mmdebstrap uidmap zstd    # each release's leg
     )
