@@ -63,7 +63,7 @@ exec {lock}>&-
 sbuild --chroot-mode=unshare --chroot="$tarball" --dist=unstable --build-dir="$out" \
     --run-lintian --lintian-opts=--fail-on=error,warning --no-run-piuparts --no-run-autopkgtest \
     --quiet "$dsc" >/dev/null 2>&1 || true
-log=$(ls "$out"/*.build 2>/dev/null | head -n 1)
+log=$(ls "$out"/*.build 2>/dev/null | head -n 1 || true)
 [[ -n $log ]] || fail "sbuild did not start"
 grep -q '^Status: successful' "$log" || fail "sbuild could not build the package ($log)"
 grep -qE '^Lintian: (pass|info)$' "$log" || fail "lintian found faults ($log)"
