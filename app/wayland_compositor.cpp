@@ -16,6 +16,7 @@ bool waylandCompositorAnswers() {
     if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (descriptor < 0) return false;  // out of descriptors: no way to ask
     const bool answers =
         ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(descriptor);
