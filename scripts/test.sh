@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#  1. on this machine's release: a clang build under AddressSanitizer and
-#     UndefinedBehaviorSanitizer that runs the core and widget tests; and the
-#     Debian package built from two copies of the source at different paths,
-#     once with its build-time tests and once without (nocheck), which must
-#     give the same bytes;
-#  2. each release's leg (release_leg.sh): sbuild builds the source package in
-#     a clean chroot, with the build-time tests and lintian, and autopkgtest
-#     tests the installed package.
+#  1. each release's leg (release_leg.sh), one after another, in the
+#     background: sbuild builds the source package in a clean chroot, with the
+#     build-time tests and lintian, and autopkgtest tests the installed package;
+#  2. meanwhile, on this machine's release: a clang build under AddressSanitizer
+#     and UndefinedBehaviorSanitizer that runs the core and widget tests; and
+#     the Debian package built from two copies of the source at different
+#     paths, once with its build-time tests and once without (nocheck), which
+#     must give the same bytes.
 # Usage: test.sh [SUITE...]   (default: bookworm trixie testing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +16,22 @@ suites=("$@")
 jobs="$(nproc)"
 
 bash scripts/setup.sh --tests
+
+# The source as a clean clone has it, with any files not yet committed.
+packages=build-packages
+rm -rf "$packages" && mkdir -p "$packages/source"
+git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$packages/source"
+(cd "$packages" && dpkg-source --build source >/dev/null)
+# The legs run one after another, alongside this release's own checks below,
+# which need no display: much of a leg is unpacking, apt and waiting.
+mkdir -p build-legs && rm -f build-legs/failed
+for suite in "${suites[@]}"; do
+    bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || echo "$suite" >>build-legs/failed
+done >build-legs/all.log 2>&1 &
+legs=$!
+# A failure here stops the legs after the one under way.
+trap 'kill "$legs" 2>/dev/null || true' EXIT
 
 CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBIORHYTHM_WERROR=ON \
     -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_BENCH=OFF -DBIORHYTHM_SANITIZE=ON >/dev/null
@@ -27,11 +43,6 @@ LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizers/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui'
 
-# The source as a clean clone has it, with any files not yet committed.
-packages=build-packages
-rm -rf "$packages" && mkdir -p "$packages/source"
-git ls-files -z --cached --others --exclude-standard |
-    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$packages/source"
 for copy in one/biorhythm another/copy/of/biorhythm; do
     mkdir -p "$packages/$copy" && cp -a "$packages/source/." "$packages/$copy"
 done
@@ -44,10 +55,7 @@ diff <(cd "$packages/one" && sha256sum ./*.deb) <(cd "$packages/another/copy/of"
     { echo "FAILED: the two builds of the package differ"; exit 1; }
 echo "package: two builds at different paths, the same bytes: $(cd "$packages/one" && echo ./*.deb)"
 
-(cd "$packages" && dpkg-source --build source >/dev/null)
-failed=()
-for suite in "${suites[@]}"; do
-    bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || failed+=("$suite")
-done
-[[ ${#failed[@]} -eq 0 ]] || { echo "release legs FAILED: ${failed[*]}"; exit 1; }
+wait "$legs"
+cat build-legs/all.log
+[[ ! -s build-legs/failed ]] || { echo "release legs FAILED: $(paste -sd ' ' build-legs/failed)"; exit 1; }
 echo "release legs passed: ${suites[*]}"
