@@ -14,10 +14,8 @@ QFont songFont(qreal points, QFont::Weight weight) {
                       QStringLiteral("Noto Serif CJK SC")});
     font.setPointSizeF(points);
     font.setWeight(weight);
-    // Whole pixels, each exactly in the text's colour, as the Song faces' own
-    // small sizes are drawn: an anti-aliased 9 pt stroke never reaches its
-    // colour, and a colour chosen to read on a dark scheme would not.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // How the glyphs are drawn (anti-aliasing, hinting, the face's own bitmaps)
+    // is the desktop's font set-up, as for every other program on it.
     return font;
 }
 

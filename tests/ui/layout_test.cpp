@@ -8,6 +8,7 @@
 
 using namespace biorhythm::ui::testing;
 using LayoutTest = FormTest;
+using ColourTest = FormTest;
 using biorhythm::ui::Form1;
 
 // Whether a frame's top border, as `picture` (of the whole window) shows it,
@@ -49,9 +50,27 @@ static double contrast(QColor one, QColor other) {
     return qMax(luminance(one), luminance(other)) / qMin(luminance(one), luminance(other));
 }
 
+// A text's background: the most common pixel of its box.
+static QRgb backgroundOf(const QImage& box) {
+    QHash<QRgb, int> n;
+    for (int i = 0; i < box.width() * box.height(); ++i)
+        ++n[box.pixel(i % box.width(), i / box.width())];
+    return std::ranges::max(n.keys(), {}, [&](QRgb c) { return n[c]; });
+}
+
+// `control`'s box in `picture` of the whole window, in device pixels.
+static QImage boxOf(const QImage& picture, const QWidget& form, const QWidget& control) {
+    QRect place(control.mapTo(&form, QPoint()), control.size());
+    if (qobject_cast<const QGroupBox*>(&control))  // of a frame, its title's line
+        place.setHeight(control.fontMetrics().height());
+    const qreal scale = picture.devicePixelRatio();
+    return picture.copy(QRect(place.topLeft() * scale, place.size() * scale));
+}
+
 // Checks each text in `picture` of `form` on a scheme of `window` and `text`
 // colours. A text's background is its box's most common pixel, and its colour
-// the pixel that stands out most from that. A plain text is in the scheme's
+// the pixel that stands out most from that: measured where the font set-up
+// draws no anti-aliasing, so that every stroke is whole. A plain text is in the scheme's
 // text colour. A coloured one keeps its designed colour where that reads on a
 // light scheme, and elsewhere takes its own hue in a colour that reads as well
 // as text should, or as the scheme's text colour does. Frames stay clear of them.
@@ -63,17 +82,13 @@ static void expectReadable(const QImage& picture, const Form1& form, QColor wind
              {"Label6", darkRed}, {"Label8", darkRed}, {"Label13", red}, {"Label14", red}, {"Frame5", blue},
              {"Frame6", blue}, {"Label9", text}, {"Label10", text}, {"Label11", text}, {"Label12", text}}) {
         // clang-format on
-        const QWidget* control = form.findChild<QWidget*>(name);
-        QRect place(control->mapTo(&form, QPoint()), control->size());
-        if (qobject_cast<const QGroupBox*>(control))  // of a frame, its title's line
-            place.setHeight(control->fontMetrics().height());
-        const qreal scale = picture.devicePixelRatio();
-        const QImage box = picture.copy(QRect(place.topLeft() * scale, place.size() * scale));
-        QHash<QRgb, int> n;
+        const QImage box = boxOf(picture, form, *form.findChild<QWidget*>(name));
+        const QColor bg = backgroundOf(box);
+        QColor seen = bg;
         for (int i = 0; i < box.width() * box.height(); ++i)
-            ++n[box.pixel(i % box.width(), i / box.width())];
-        const QColor bg = std::ranges::max(n.keys(), {}, [&](QRgb c) { return n[c]; });
-        const QColor seen = std::ranges::max(n.keys(), {}, [&](QRgb c) { return contrast(c, bg); });
+            if (const QColor c = box.pixel(i % box.width(), i / box.width());
+                contrast(c, bg) > contrast(seen, bg))
+                seen = c;
         const int hueOff = qAbs(seen.hsvHue() - designed.hsvHue());
         if (designed == text ||
             (qGray(bg.rgb()) > qGray(text.rgb()) && contrast(designed, bg) >= 3))
@@ -87,13 +102,15 @@ static void expectReadable(const QImage& picture, const Form1& form, QColor wind
         EXPECT_TRUE(topBorderRunsClear(picture, frame)) << frame->objectName().toStdString();
 }
 
-// The whole road by keyboard to the worked example: the results in full in
-// their labels, every text inside its frame and not cut off, the window at its
-// fixed size (saved as a picture), readable on every colour scheme; then the
-// clear button.
-TEST_F(LayoutTest, TheWorkedExampleShowsInFullOnEverySchemeUntilCleared) {
+// The whole road by keyboard to the worked example, as the colour test takes it.
+static constexpr auto kWorkedExample = "Down*81 Tab Down*5 Tab Down*12 Tab Space";
+
+// The road to the worked example: the results in full in their labels, every
+// text inside its frame and not cut off, the window at its fixed size (saved as
+// a picture) with each frame's top line clear of its texts; then the clear button.
+TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
     const QString questions = label(3)->text() + label(5)->text() + label(7)->text();
-    play("Down*81 Tab Down*5 Tab Down*12 Tab Space");
+    play(kWorkedExample);
     const auto report = std::get<biorhythm::AnalysisReport>(biorhythm::analyseBirthDate(
         80, 4, 11, "1980年", "5月", "12日", std::chrono::year{2024} / 3 / 15));
     EXPECT_EQ(
@@ -117,10 +134,51 @@ TEST_F(LayoutTest, TheWorkedExampleShowsInFullOnEverySchemeUntilCleared) {
     const QImage picture = form->grab().toImage();
     EXPECT_TRUE(picture.save(
         QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(form->devicePixelRatioF())));
-    // Under fixed colour schemes, switched while it is open: through the
-    // application's palette, or with the whole palette stamped on every widget
-    // as some desktop themes do. In turn qt6ct's darker, Fusion's light,
-    // qt6ct's dusk, Breeze Dark, white on black and qt6ct's airy.
+    for (const QGroupBox* frame : form->findChildren<QGroupBox*>())
+        EXPECT_TRUE(topBorderRunsClear(picture, frame)) << frame->objectName().toStdString();
+
+    play("Command2");
+    EXPECT_EQ(label(2)->text(),
+              QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
+    EXPECT_EQ(label(3)->text() + label(5)->text() + label(7)->text(), questions);
+    // The day items wait until the month list is entered.
+    EXPECT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /31 Command2"));
+}
+
+// The texts are drawn as the desktop's font set-up says, which by default
+// anti-aliases them: the hint has shades between its ink and its background.
+// Its comma is set as Simplified Chinese sets it, in the lower-left quarter of
+// its cell (Traditional Chinese centres it).
+TEST_F(LayoutTest, TextsAreDrawnAsTheDesktopsFontSetUpSays) {
+    const QImage picture = form->grab().toImage();
+    const QImage hint = boxOf(picture, *form, *label(2));
+    const QRgb background = backgroundOf(hint);
+    QSet<QRgb> shades;
+    for (int i = 0; i < hint.width() * hint.height(); ++i)
+        shades << hint.pixel(i % hint.width(), i / hint.width());
+    EXPECT_GT(shades.size(), 2) << "the hint is drawn in its ink and its background alone";
+
+    const QFontMetrics metrics = label(2)->fontMetrics();
+    const QString text = label(2)->text();
+    const qreal scale = picture.devicePixelRatio();
+    const int left = qRound(metrics.horizontalAdvance(text.left(text.indexOf(u'，'))) * scale);
+    const QImage cell = hint.copy(left, 0, qRound(metrics.horizontalAdvance(u'，') * scale),
+                                  qRound(metrics.height() * scale));
+    QRect ink;
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            if (cell.pixel(x, y) != background) ink |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(!ink.isEmpty() && ink.right() < cell.width() / 2 && ink.top() >= cell.height() / 2)
+        << "the comma's ink at " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+        << ink.height() << " of its " << cell.width() << "x" << cell.height() << " cell";
+}
+
+// The window on the worked example under fixed colour schemes, switched while
+// it is open: through the application's palette, or with the whole palette
+// stamped on every widget as some desktop themes do. In turn qt6ct's darker,
+// Fusion's light, qt6ct's dusk, Breeze Dark, white on black and qt6ct's airy.
+TEST_F(ColourTest, EveryTextReadsOnEverySchemeSwitchedWhileOpen) {
+    play(kWorkedExample);
     for (const bool stamped : {false, true}) {
         // clang-format off
         for (const auto& [window, text] : {std::pair<QColor, QColor>{"#222020", "#fff"}, {"#efefef", "#000"},
@@ -137,13 +195,6 @@ TEST_F(LayoutTest, TheWorkedExampleShowsInFullOnEverySchemeUntilCleared) {
             expectReadable(form->grab().toImage(), *form, window, text);
         }
     }
-
-    play("Command2");
-    EXPECT_EQ(label(2)->text(),
-              QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
-    EXPECT_EQ(label(3)->text() + label(5)->text() + label(7)->text(), questions);
-    // The day items wait until the month list is entered.
-    EXPECT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /31 Command2"));
 }
 
 // The real program's window, named by the end-to-end test, as the screen shows
