@@ -93,6 +93,11 @@ void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, con
 }  // namespace
 
 void holdStartupMessages() {
+    // Whoever makes Qt's warnings or criticals fatal wants them seen the moment
+    // they come, and Qt's own abort on them.
+    if (!qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") ||
+        !qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS"))
+        return;
     StartupMessages& messages = startupMessages();
     const std::scoped_lock guard(messages.lock);
     messages.holding = true;
@@ -102,6 +107,7 @@ void holdStartupMessages() {
 void releaseStartupMessages() {
     StartupMessages& messages = startupMessages();
     const std::scoped_lock guard(messages.lock);
+    if (!messages.holding) return;
     messages.holding = false;
     for (const HeldMessage& message : messages.held) {
         messages.qtsOwn(message.type, message.context(), message.text);

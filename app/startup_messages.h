@@ -10,6 +10,8 @@
 //    then a Chinese line that the program cannot start.
 // Either way the program ends with status 1, instead of Qt's abort. Once the
 // application object stands, what was held is handed to Qt's own handler, as
-// if it had never been held, and that handler takes over.
+// if it had never been held, and that handler takes over. Where
+// QT_FATAL_WARNINGS or QT_FATAL_CRITICALS is set, nothing is held: Qt prints
+// each message as it comes and aborts on those it was told are fatal.
 void holdStartupMessages();
 void releaseStartupMessages();

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display (xvfb-run, 1280x1024, no window
 # manager) and on native Wayland, in a D-Bus session (dbus-run-session) where
-# screen readers reach it (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): Qt's diagnostics of its start, its colours under a
-# desktop's colour schemes switched while it runs, its window, its buttons,
-# the keyboard road, its start without a display or with a platform that
-# cannot start.
-# Usage: program_test.sh BIORHYTHM HOME-PAGE UI-TESTS BARE-QT-WINDOW
-program=$1 home=$2 ui_tests=$3 bare=$4
+# screen readers reach it (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): Qt's
+# diagnostics of its start, its window, its buttons, the keyboard road, its
+# start without a display, with a platform that cannot start, or with Qt's
+# messages made fatal.
+# Usage: program_test.sh BIORHYTHM HOME-PAGE BARE-QT-WINDOW
+program=$1 home=$2 bare=$3
 work=$(mktemp -d)
 trap 'kill "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
 title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
@@ -26,24 +26,8 @@ exit_button=(413 534) home_button=(614 534)
 logged() { grep -oE '^qt\.qpa[a-z.]*' "$work/log" | sort | uniq -c; }
 QT_LOGGING_RULES='qt.qpa.*=true' start "$bare" && sleep 1 && kill "$pid" && wait "$pid"; logged >"$work/bare"
 
-# Under qt6ct's colour schemes where it is installed, switched while the window
-# is open: each comes about 3 seconds after its file is renamed into place, and
-# the window's texts are measured until they show it.
-scheme() { mkdir -p "$work/qt6ct" && printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' "$1" >"$work/new" && mv "$work/new" "$work/qt6ct/qt6ct.conf"; }
-reads() {  # reads WINDOW-COLOUR TEXT-COLOUR
-    BIORHYTHM_WINDOW=$window BIORHYTHM_WINDOW_COLOUR=$1 BIORHYTHM_TEXT_COLOUR=$2 QT_QPA_PLATFORM=xcb \
-        timeout 20 bash -c 'until "$0" --gtest_filter="ScreenCheck.*"; do sleep 1; done' "$ui_tests"
-}
 printf '#!/bin/sh\necho "$#:$*" >>%s/launches\n' "$work" >"$work/xdg-open" && chmod +x "$work/xdg-open"
-scheme darker
-PATH=$work:$PATH XDG_CONFIG_HOME=$work QT_QPA_PLATFORMTHEME=qt6ct QT_LOGGING_RULES='qt.qpa.*=true' start "$program"
-if compgen -G '/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so' >/dev/null; then
-    check "the texts read under qt6ct's darker scheme" reads '#222020' '#ffffff'
-    scheme airy && check "then switched to airy" reads '#ffffff' '#000000'
-    scheme darker && check "and back to darker" reads '#222020' '#ffffff'
-else
-    echo "qt6ct is not installed on this release: the texts are not tried under its schemes"
-fi
+PATH=$work:$PATH QT_LOGGING_RULES='qt.qpa.*=true' start "$program"
 sleep 1 && check "Qt's diagnostics of the start kept" awk 'NR == FNR { bare[$2]; all += $1; next }
     { delete bare[$2]; kept += $1 } END { exit length(bare) > 0 || kept < 0.9 * all }' "$work/bare" <(logged)
 check "to a screen reader, a frame named by its title, 752 x 569, of a fixed size" spoken "frame $title 752x569 fixed"
@@ -83,16 +67,21 @@ keys Tab Tab space
 check "退出程序 ends it with status 0" ended_with 0
 
 # Without a display, or with one that does not answer: a Chinese line, then an
-# English one. With a platform that does not exist, or the X11 one with a
-# library it needs broken: Qt's reason, then a Chinese line.
+# English one, status 1. With a platform that does not exist, or the X11 one
+# with a library it needs broken: Qt's reason, then a Chinese line, status 1.
+# With Qt's warnings or criticals made fatal: Qt's own lines as they come, and
+# its abort.
 : >"$work/libxcb-icccm.so.4"
-no_desktop='^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\n'
-qt_reason() { printf '%s' "(?s)^qt\.qpa\.plugin: .*Could not $1 the Qt platform plugin \"$2\".*\nbiorhythm: 无法启动本程序[^\n]*\n"; }
+no_desktop='^biorhythm: 无法连接到图形桌面[^\n]*\nbiorhythm: cannot reach a graphical desktop[^\n]*\nstatus 1'
+qt_reason() { printf '%s' "(?s)^qt\.qpa\.plugin: .*Could not $1 the Qt platform plugin \"$2\".*\nbiorhythm: 无法启动本程序[^\n]*\nstatus 1"; }
+qt_abort='^qt\.qpa\.xcb: could not connect to display :4242\n(?s).*status 134'
 for start in "-u DISPLAY -u WAYLAND_DISPLAY|$no_desktop" "DISPLAY=:4242|$no_desktop" \
     "-u WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland|$no_desktop" "WAYLAND_DISPLAY=none QT_QPA_PLATFORM=wayland|$no_desktop" \
-    "QT_QPA_PLATFORM=nosuch|$(qt_reason find nosuch)" "LD_LIBRARY_PATH=$work|$(qt_reason load xcb)"; do
-    check "started with ${start%%|*}: its lines, then status 1" \
-        grep -qzP "${start#*|}status 1\n\$" <(env ${start%%|*} "$program" 2>&1; echo "status $?")
+    "QT_QPA_PLATFORM=nosuch|$(qt_reason find nosuch)" "LD_LIBRARY_PATH=$work|$(qt_reason load xcb)" \
+    "QT_FATAL_WARNINGS=1 QT_QPA_PLATFORM=xcb DISPLAY=:4242|$qt_abort" \
+    "QT_FATAL_CRITICALS=1 QT_QPA_PLATFORM=xcb DISPLAY=:4242|$qt_abort"; do
+    check "started with ${start%%|*}: its lines, then its status" \
+        grep -qzP "${start#*|}\n\$" <(env ${start%%|*} "$program" 2>&1; echo "status $?")
 done
 
 exit "${failed:-0}"
