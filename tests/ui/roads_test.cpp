@@ -78,3 +78,15 @@ TEST_F(FormTest, ThousandsOfRandomUserActionsKeepItConsistent) {
         }
     }
 }
+
+// Each press of 节律分析 asks the clock again: past midnight, one day more.
+TEST_F(FormTest, EachAnalysisReadsTodaysDateAfresh) {
+    play("Combo1#80 Combo2#4 Combo3#11 Command1");
+    const QString first = label(2)->text();
+    platform.todayIs = std::chrono::year{2024} / 3 / 16;
+    play("Command1");
+    EXPECT_TRUE(first.endsWith(QStringLiteral("16013天。")) &&
+                label(2)->text() ==
+                    QString(first).replace(QStringLiteral("16013"), QStringLiteral("16014")))
+        << label(2)->text().toStdString();
+}
