@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # clang-tidy and clazy over the program's own sources, both at zero findings.
+# A run that crashes, or that leaves a source out, fails as a finding does.
 # Usage: static_checks.sh BUILD-DIR   (a configured build with compile_commands.json)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
 sources=(core/*.cpp ui/*.cpp app/*.cpp tools/*.cpp bench/*.cpp)
+# A source the build does not compile here (the Linux-only start-up on
+# Windows, say) is one neither tool can read.
+for source in "${sources[@]}"; do
+    grep -qF "\"file\": \"$(pwd)/$source\"" "$build/compile_commands.json" ||
+        { echo "static checks: FAILED: $source is not in $build/compile_commands.json"; exit 1; }
+done
 
 echo "clang-tidy: ${#sources[@]} files"
 tidy_log=$(mktemp)
 trap 'rm -f "$tidy_log"' EXIT
 if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" \
-        "$(pwd)/(core|ui|app|tools|bench)/[^/]*\.cpp$" >"$tidy_log" 2>&1 ||
-    grep -qE '(warning|error):' "$tidy_log"; then
+        "$(pwd)/(core|ui|app|tools|bench)/[^/]*\.cpp$" >"$tidy_log" 2>&1; then
     grep -E '(warning|error):' -A3 "$tidy_log" || tail -20 "$tidy_log"
+    echo "clang-tidy: FAILED: it ended in error (above)"
+    exit 1
+elif grep -qE '(warning|error):' "$tidy_log"; then
+    grep -E '(warning|error):' -A3 "$tidy_log"
     echo "clang-tidy: findings above"
     exit 1
 fi
@@ -21,11 +31,14 @@ echo "clang-tidy: no findings"
 # Qt-specific checks on the code that uses Qt.
 findings=0
 for source in ui/*.cpp app/*.cpp; do
-    output=$(clazy-standalone -p "$build/compile_commands.json" -checks=level0,level1 "$source" 2>&1) || true
-    if grep -qE '(warning|error):' <<<"$output"; then
+    status=0
+    output=$(clazy-standalone -p "$build/compile_commands.json" -checks=level0,level1 "$source" 2>&1) ||
+        status=$?
+    if [[ $status -ne 0 ]] || grep -qE '(warning|error):|Compile command not found' <<<"$output"; then
         echo "$output"
+        echo "clazy: $source: findings above, or it ended in error (status $status)"
         findings=1
     fi
 done
-[[ $findings -eq 0 ]] || { echo "clazy: findings above"; exit 1; }
+[[ $findings -eq 0 ]] || { echo "clazy: FAILED"; exit 1; }
 echo "clazy: no findings"
