@@ -7,8 +7,9 @@ packages=(
     # build
     g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libgmock-dev
     libbenchmark-dev
-    # the program at run time: a Song face for the Chinese texts, Qt's own Chinese texts
-    fonts-arphic-uming qt6-translations-l10n qt6-qpa-plugins
+    # the program at run time: a Song face for the Chinese texts, Qt's own Chinese
+    # texts, Qt's Wayland platform (its X11 one comes with Qt's GUI library)
+    fonts-arphic-uming qt6-translations-l10n qt6-wayland
 )
 # --tests: what the test command needs on this machine: the sanitizer build,
 # the package's build, and Debian's tools that build and test it on every
@@ -17,7 +18,7 @@ if [[ " $* " == *" --tests "* ]]; then
     packages+=(
         clang libclang-rt-dev                        # the sanitizer build
         xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev   # the real window, the benchmarks
-        weston qt6-wayland dbus at-spi2-core python3-pyatspi faketime   # on Wayland, read by AT-SPI
+        weston dbus at-spi2-core python3-pyatspi faketime   # on Wayland, read by AT-SPI
         debhelper dpkg-dev                           # the package
         sbuild autopkgtest mmdebstrap uidmap zstd    # each release's leg
     )
@@ -31,11 +32,15 @@ optional=()
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
 # sbuild and autopkgtest run in user namespaces: the user who runs them needs
-# a range of subordinate ids.
+# a range of subordinate ids. One is given only to a user without one (named
+# or by uid), above every range already given, so that no two users share ids.
 if [[ " $* " == *" --tests "* ]]; then
-    user=$(id -un)
+    user=$(id -un) uid=$(id -u)
     for file in /etc/subuid /etc/subgid; do
-        grep -q "^$user:" "$file" 2>/dev/null || echo "$user:100000:65536" | "${sudo[@]}" tee -a "$file" >/dev/null
+        grep -qE "^($user|$uid):" "$file" 2>/dev/null && continue
+        start=$(cat "$file" 2>/dev/null |
+            awk -F: 'BEGIN { end = 100000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
+        echo "$user:$start:65536" | "${sudo[@]}" tee -a "$file" >/dev/null
     done
 fi
 
