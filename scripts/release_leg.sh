@@ -68,7 +68,14 @@ log=$(ls "$out"/*.build 2>/dev/null | head -n 1 || true)
 grep -q '^Status: successful' "$log" || fail "sbuild could not build the package ($log)"
 grep -qE '^Lintian: (pass|info)$' "$log" || fail "lintian found faults ($log)"
 
+# autopkgtest's status 2 says that a test was skipped (as one marked skippable
+# does where what it tries is not installed): each is named in
+# build-legs/skipped, and the test command says what a skip means.
+status=0
 autopkgtest --quiet -U --output-dir="$out/autopkgtest" "$out"/*.deb "$dsc" \
-    -- unshare --tarball="$tarball" >"$out/autopkgtest.log" 2>&1 ||
-    fail "autopkgtest failed: $(grep -E ' (FAIL|SKIP)' "$out/autopkgtest/summary" 2>/dev/null | paste -sd ';') ($out/autopkgtest.log)"
-echo "release leg $suite: passed ($(paste -sd ';' "$out/autopkgtest/summary"))"
+    -- unshare --tarball="$tarball" >"$out/autopkgtest.log" 2>&1 || status=$?
+summary=$out/autopkgtest/summary
+[[ $status -eq 0 || ($status -eq 2 && -s $summary && -z $(grep -v ' SKIP ' "$summary" | grep -v ' PASS')) ]] ||
+    fail "autopkgtest failed: $(grep -E ' (FAIL|SKIP)' "$summary" 2>/dev/null | paste -sd ';') ($out/autopkgtest.log)"
+awk -v suite="$suite" '$2 == "SKIP" { print suite, $1 }' "$summary" >>build-legs/skipped
+echo "release leg $suite: passed ($(paste -sd ';' "$summary"))"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The real program's texts, measured on a virtual X display, under qt6ct's
+# colour schemes switched while it runs: darker, then airy, then darker again.
+# The font set-up draws no anti-aliasing here, so that every stroke shows its
+# text's colour whole. Where qt6ct is not installed, it tries nothing and says
+# so with status 77: skipped.
+# Usage: schemes_test.sh BIORHYTHM UI-TESTS   (inside xvfb-run)
+program=$1 ui_tests=$2
+compgen -G '/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so' >/dev/null ||
+    { echo "qt6ct is not installed: the live colour schemes are not tried"; exit 77; }
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+export FONTCONFIG_FILE=$(realpath "$(dirname "$0")/../no-antialias.conf")
+check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
+# Each scheme comes about 3 seconds after its file is renamed into place, and
+# the window's texts are measured until they show it.
+scheme() { mkdir -p "$work/qt6ct" && printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' "$1" >"$work/new" && mv "$work/new" "$work/qt6ct/qt6ct.conf"; }
+reads() {  # reads WINDOW-COLOUR TEXT-COLOUR
+    BIORHYTHM_WINDOW=$window BIORHYTHM_WINDOW_COLOUR=$1 BIORHYTHM_TEXT_COLOUR=$2 QT_QPA_PLATFORM=xcb \
+        timeout 20 bash -c 'until "$0" --gtest_filter="ScreenCheck.*"; do sleep 1; done' "$ui_tests"
+}
+scheme darker
+XDG_CONFIG_HOME=$work QT_QPA_PLATFORMTHEME=qt6ct "$program" >"$work/log" 2>&1 & pid=$!
+window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+check "the texts read under qt6ct's darker scheme" reads '#222020' '#ffffff'
+scheme airy && check "then switched to airy" reads '#ffffff' '#000000'
+scheme darker && check "and back to darker" reads '#222020' '#ffffff'
+exit "${failed:-0}"
