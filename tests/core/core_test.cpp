@@ -88,41 +88,25 @@ TEST(AnalyseBirthDate, TextsThatAreNoDateAndInvalidTodaysRaise) {
     EXPECT_THROW(reportFor(1980y / 5 / 12, 2023y / February / 29), std::domain_error);
 }
 
-// Whole answers for lists picked as the window offers them: the worked
-// example, a birth on today's date in the first list items, a birth after
-// today, and each missing choice (the first one missing is named).
+// Whole answers for lists picked as the window offers them: the worked example,
+// and each missing choice (the first one missing is named).
 TEST(AnalyseBirthDate, AnswersInFull) {
-    const auto answer = [](auto... lists) {
-        const auto result = analyseBirthDate(lists...);
-        if (const auto* warning = std::get_if<Warning>(&result)) return "!" + warning->text;
-        const auto& report = std::get<AnalysisReport>(result);
-        return report.greeting + "|" + report.intellect + "|" + report.emotion + "|" +
-               report.physical;
-    };
     const std::string heading = "\r\n\r\n您今天的", trend = "    变化趋势分析：";
     // clang-format off
-    for (const auto& [y, m, d, year, month, day, today, expected] : {
-        std::tuple<std::int16_t, std::int16_t, std::int16_t, const char*, const char*, const char*, year_month_day, std::string>{
-        80, 4, 11, "1980年", "5月", "12日", 2024y / March / 15,
+    for (const auto& [y, m, d, month, expected] : {
+        std::tuple<std::int16_t, std::int16_t, std::int16_t, const char*, std::string>{80, 4, 11, "5月",
         "Zendrel：Hi，您好！ 您的生日为：1980年5月12日，您已出生了：16013天。"
         "|您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）" + heading + "智力状况评价等级：聪慧" + trend + "不久将下滑" +
         "|您当前正处于第 572 个情绪周期中（每 28 天为一个情绪周期）" + heading + "情绪状况评价等级：欠佳" + trend + "不断提高中" +
         "|您当前正处于第 697 个体力周期中（每 23 天为一个体力周期）" + heading + "体力状况评价等级：充沛" + trend + "不久将下滑"},
-        {0, 0, 0, "1900年", "1月", "1日", 1900y / January / 1,
-        "Zendrel：Hi，您好！ 您的生日为：1900年1月1日，您已出生了：0天。"
-        "|您当前正处于第 1 个智力周期中（每 33 天为一个智力周期）" + heading + "智力状况评价等级：良好" + trend + "不断提高中" +
-        "|您当前正处于第 1 个情绪周期中（每 28 天为一个情绪周期）" + heading + "情绪状况评价等级：良好" + trend + "不断提高中" +
-        "|您当前正处于第 1 个体力周期中（每 23 天为一个体力周期）" + heading + "体力状况评价等级：良好" + trend + "不断提高中"},
-        {109, 11, 30, "2009年", "12月", "31日", 2009y / December / 1,
-        "Zendrel：Hi，您好！ 您的生日为：2009年12月31日，您已出生了：-30天。"
-        "|您当前正处于第 0 个智力周期中（每 33 天为一个智力周期）" + heading + "智力状况评价等级：" +
-        "|您当前正处于第 -1 个情绪周期中（每 28 天为一个情绪周期）" + heading + "情绪状况评价等级：" +
-        "|您当前正处于第 -1 个体力周期中（每 23 天为一个体力周期）" + heading + "体力状况评价等级："},
-        {-1, -1, -1, "选择年份", "选择月份", "选择日期", 2024y / March / 15, "!请选择您的阳历出生年份！"},
-        {-1, 4, 11, "选择年份", "5月", "12日", 2024y / March / 15, "!请选择您的阳历出生年份！"},
-        {80, -1, 11, "1980年", "选择月份", "12日", 2024y / March / 15, "!请选择您的阳历出生月份！"},
-        {80, 4, -1, "1980年", "5月", "选择日期", 2024y / March / 15, "!请选择您的阳历出生日期！"}}) {
+        {-1, -1, -1, "选择月份", "!请选择您的阳历出生年份！"}, {-1, 4, 11, "5月", "!请选择您的阳历出生年份！"},
+        {80, -1, 11, "选择月份", "!请选择您的阳历出生月份！"}, {80, 4, -1, "5月", "!请选择您的阳历出生日期！"}}) {
         // clang-format on
-        EXPECT_EQ(answer(y, m, d, year, month, day, today), expected) << year << month << day;
+        const auto result = analyseBirthDate(y, m, d, "1980年", month, "12日", 2024y / March / 15);
+        const auto* report = std::get_if<AnalysisReport>(&result);
+        EXPECT_EQ(report ? report->greeting + "|" + report->intellect + "|" + report->emotion +
+                               "|" + report->physical
+                         : "!" + std::get<Warning>(result).text,
+                  expected);
     }
 }
