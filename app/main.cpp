@@ -4,13 +4,17 @@
 #include "application.h"
 #include "form1.h"
 #include "qt_platform.h"
-#include "read_ahead.h"
 #include "startup_messages.h"
 #include "unexpected_error.h"
 #include "window_placement.h"
+#ifndef Q_OS_WIN
+#include "read_ahead.h"
+#endif
 
 int main(int argc, char** argv) {
+#ifndef Q_OS_WIN  // what it reads ahead, X11's plugin and fontconfig, are Linux's
     ReadAhead readAhead;
+#endif
     // Made before the application object and so ended after it: the last
     // resort reports through it to the very end.
     biorhythm::ui::QtPlatform platform;
@@ -21,7 +25,9 @@ int main(int argc, char** argv) {
     app.setUpForChinese();
 
     try {
+#ifndef Q_OS_WIN
         readAhead.finish();
+#endif
         biorhythm::ui::Form1 window(platform);
         biorhythm::ui::showCentredOn(window, QGuiApplication::primaryScreen());
         return app.exec();

@@ -7,7 +7,13 @@
 #include <mutex>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include "application_title.h"
+#else
 #include "wayland_compositor.h"
+#endif
 
 namespace {
 
@@ -50,6 +56,18 @@ StartupMessages& startupMessages() {
     return messages;
 }
 
+#ifdef Q_OS_WIN
+// A Windows program has no console: the reason is shown in a box of its own,
+// which needs no Qt, under the line that the program cannot start.
+[[noreturn]] void endFailedStart(const StartupMessages& messages) {
+    QString text = QStringLiteral("无法启动本程序：图形平台插件无法初始化。\n");
+    for (const HeldMessage& message : messages.held) text += u'\n' + message.formatted();
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()),
+                reinterpret_cast<const wchar_t*>(biorhythm::ui::applicationTitle().utf16()),
+                MB_OK | MB_ICONERROR);
+    std::_Exit(EXIT_FAILURE);
+}
+#else
 // Qt's own choice of platform on a desktop is X11 or Wayland, and both need a
 // display named in the environment.
 bool noDisplayNamedForQtsChoice() {
@@ -78,6 +96,7 @@ bool noDisplayNamedForQtsChoice() {
                stderr);
     std::_Exit(EXIT_FAILURE);
 }
+#endif
 
 void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     StartupMessages& messages = startupMessages();

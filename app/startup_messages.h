@@ -8,6 +8,8 @@
 //  - for any other reason (a platform named in QT_QPA_PLATFORM that does not
 //    exist, a platform plugin that cannot load), Qt's own explanation follows,
 //    then a Chinese line that the program cannot start.
+// On Windows, which has no console, a message box shows Qt's explanation
+// under a Chinese line that the program cannot start.
 // Either way the program ends with status 1, instead of Qt's abort. Once the
 // application object stands, what was held is handed to Qt's own handler, as
 // if it had never been held, and that handler takes over. Where

@@ -109,10 +109,11 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
     setWindowTitle(kTitle.toString());
     setWindowIcon(programIcon());
     setFont(defaultFont());
-    // A fixed single border: no resizing, no maximising.
+    // A fixed single border: no resizing, no maximising; on Windows a thin
+    // border without a sizing grip.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(pixels(11280), pixels(8535));
     createControls();
     colourTexts();

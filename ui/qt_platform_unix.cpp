@@ -1,12 +1,10 @@
-#include "qt_platform.h"
-
 #include <QApplication>
-#include <QDate>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include "application_title.h"
+#include "qt_platform.h"
 
 namespace biorhythm::ui {
 namespace {
@@ -22,13 +20,6 @@ void QtPlatform::showMessage(const QString& text, Look look) {
     QMessageBox box(look == Look::Warning ? QMessageBox::Warning : QMessageBox::Critical,
                     applicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
-}
-
-std::chrono::year_month_day QtPlatform::today() {
-    const QDate date = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year{date.year()},
-                                       std::chrono::month{static_cast<unsigned>(date.month())},
-                                       std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 
 void QtPlatform::launch(const QString& commandLine) {
@@ -52,10 +43,6 @@ void QtPlatform::launch(const QString& commandLine) {
         throw LaunchError(
             QStringLiteral("无法启动 %1：%2").arg(opener, process.errorString()).toStdString());
     }
-}
-
-void QtPlatform::endProgram(int status) {
-    QCoreApplication::exit(status);
 }
 
 }  // namespace biorhythm::ui

@@ -1,0 +1,19 @@
+#include "qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+namespace biorhythm::ui {
+
+std::chrono::year_month_day QtPlatform::today() {
+    const QDate date = QDate::currentDate();
+    return std::chrono::year_month_day{std::chrono::year{date.year()},
+                                       std::chrono::month{static_cast<unsigned>(date.month())},
+                                       std::chrono::day{static_cast<unsigned>(date.day())}};
+}
+
+void QtPlatform::endProgram(int status) {
+    QCoreApplication::exit(status);
+}
+
+}  // namespace biorhythm::ui
