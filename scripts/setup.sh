@@ -23,6 +23,15 @@ if [[ " $* " == *" --tests "* ]]; then
         sbuild autopkgtest mmdebstrap uidmap zstd    # each release's leg
     )
 fi
+# --windows: the Windows build on Debian 12 (windows.sh): mingw-w64, Qt's
+# source and build tools, GoogleTest's source, the icon and installer makers,
+# and Wine with a virtual display for its tests.
+if [[ " $* " == *" --windows "* ]]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix ninja-build dpkg-dev googletest icoutils wixl zip
+        wine wine64 xvfb xauth xdotool x11-utils
+    )
+fi
 # qt6ct (a desktop colour-scheme theme for Qt) is built against Qt's private
 # interfaces and may be uninstallable on testing while Qt moves on; the tests
 # then say that they leave it out.

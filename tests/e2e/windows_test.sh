@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The Windows installer and the installed program under Wine, on a virtual X
+# display (xvfb-run, no window manager), in a new Wine prefix: installed per
+# machine with msiexec, started from its Start-menu shortcut's target in
+# Program Files, its window found by its title, the keyboard road to the 工程1
+# box, the home page through Wine's browser bridge to a stand-in xdg-open, and
+# 退出程序; then a newer version installed over it, and the uninstall.
+# Usage: windows_test.sh MSI ITS-VERSION NEWER-MSI ITS-VERSION HOME-PAGE   (inside xvfb-run)
+msi=$1 version=$2 newer=$3 newer_version=$4 home=$5
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all XDG_CACHE_HOME=$work/cache
+# No desktop menu entries, no .NET or HTML engine to offer to download.
+export WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml='
+trap 'kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
+title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
+folder="$WINEPREFIX/drive_c/Program Files/Biorhythm"
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# entries: the Apps & Features entries of the program, one line each: its version.
+entries() { wine reg query "$uninstall" /s | tr -d '\r' |
+    awk '/^HKEY/ { version = "" } $1 == "DisplayVersion" { version = $3 } $1 == "Publisher" && $3 == "Zendrel" { print version }'; }
+ended_with() { timeout 10 tail --pid="$pid" -f /dev/null; wait "$pid"; [[ $? == "$1" ]]; }
+keys() { xdotool key --delay 50 "$@" && sleep 1; }
+box_open() { xdotool search --onlyvisible --name '^工程1$'; }
+box_gone() { for _ in {1..20}; do [[ -z $(box_open) ]] && return; sleep 0.25; done; false; }
+
+timeout 120 wineboot --init >/dev/null 2>&1
+check "msiexec installs it silently" timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn
+# Wine puts a per-machine shortcut in the user's Start menu; Windows in everyone's.
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物节律分析工具.lnk' | head -n 1)
+check "its Start-menu shortcut targets the program in Program Files" \
+    grep -qaF 'C:\Program Files\Biorhythm\biorhythm.exe' "$shortcut"
+target=$folder/biorhythm.exe
+check "with its publisher and version in Apps & Features" test "$(entries)" = "$version"
+
+printf '#!/bin/sh\necho "$#:$*" >>%s/launches\n' "$work" >"$work/xdg-open" && chmod +x "$work/xdg-open"
+PATH=$work:$PATH wine "$target" >"$work/log" 2>&1 & pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+# Without a window manager, Wine's X window is the client area; a window that
+# cannot be resized offers a window manager no resizing (Motif hints, bit 2).
+check "the window, found by its title, has a 752 x 569 client area and a fixed size" \
+    grep -qzP '(?s)Width: 752\n\s*Height: 569\n.*_MOTIF_WM_HINTS\) = 0x3, 0x(?![0-9a-f]*[2367abef],)' \
+    <(xwininfo -id "$window"; xprop -id "$window" _MOTIF_WM_HINTS)
+keys Tab space
+check "节律分析 with no date: the 工程1 box" box_open
+keys Return
+check "which Enter closes" box_gone
+keys Tab Tab Tab space && sleep 2
+check "the home-page button hands the address to the desktop's browser" grep -qF "$home" "$work/launches"
+keys shift+Tab space
+check "退出程序 ends it with status 0" ended_with 0
+
+check "a newer version installs over it" timeout 120 wine msiexec /i "$(winepath -w "$newer")" /qn
+check "and replaces it in Apps & Features" test "$(entries)" = "$newer_version"
+check "msiexec removes it" timeout 120 wine msiexec /x "$(winepath -w "$newer")" /qn
+check "leaving none of its files, shortcuts or entries" \
+    test ! -e "$folder" -a -z "$(find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk')" -a -z "$(entries)"
+exit "${failed:-0}"
