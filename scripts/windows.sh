@@ -95,16 +95,17 @@ export WINEPREFIX=$out/wine-tests WINEQT_FORCE_STDERR_LOGGING=1
 windows_path() { echo "Z:${1//\//\\}"; }
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"
 export WINEPATH="$WINEPATH;$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
+trap end_wine EXIT
 # Made off the display: its desktop process is ended, so that the tests' own
 # runs start one on the virtual display.
-rm -rf "$WINEPREFIX" && timeout 120 wineboot --init >/dev/null 2>&1 && wineserver -k
+rm -rf "$WINEPREFIX" && timeout 120 wineboot --init >/dev/null 2>&1 && end_wine
 # One at a time: the widget tests' windows take the keyboard focus. Wine on a
 # loaded machine sometimes misses a popup's click or a process's exit, so a
 # failed test runs once more; ctest's output shows each failure all the same.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --test-dir "$out/program" --output-on-failure --timeout 300 --repeat until-pass:2
-wineserver -k
+end_wine
 xvfb-run -a -s '-screen 0 1280x1024x24' bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
     "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
 echo "Windows: the core and widget tests and the installer passed under Wine $(wine --version)"
