@@ -4,7 +4,8 @@
 # machine with msiexec, started from its Start-menu shortcut's target in
 # Program Files, its window found by its title, the keyboard road to the 工程1
 # box, the home page through Wine's browser bridge to a stand-in xdg-open, and
-# 退出程序; then a newer version installed over it, and the uninstall.
+# 退出程序; a start whose platform cannot start; then a newer version installed
+# over it, and the uninstall.
 # Usage: windows_test.sh MSI ITS-VERSION NEWER-MSI ITS-VERSION HOME-PAGE   (inside xvfb-run)
 msi=$1 version=$2 newer=$3 newer_version=$4 home=$5
 work=$(mktemp -d)
@@ -49,6 +50,13 @@ keys Tab Tab Tab space && sleep 2
 check "the home-page button hands the address to the desktop's browser" grep -qF "$home" "$work/launches"
 keys shift+Tab space
 check "退出程序 ends it with status 0" ended_with 0
+# A platform that cannot start: Qt's own box first, then the program's, titled
+# 工程1, with its Chinese line above Qt's reason; status 1.
+WINEQT_QPA_PLATFORM=nosuch wine "$target" >/dev/null 2>&1 & pid=$!
+timeout 30 xdotool search --sync --onlyvisible --classname '^biorhythm.exe$' >/dev/null && keys Return
+check "a platform that cannot start: the program's 工程1 box" timeout 20 xdotool search --sync --onlyvisible --name '^工程1$'
+keys Return
+check "then status 1" ended_with 1
 
 check "a newer version installs over it" timeout 120 wine msiexec /i "$(winepath -w "$newer")" /qn
 check "and replaces it in Apps & Features" test "$(entries)" = "$newer_version"
