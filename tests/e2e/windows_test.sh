@@ -32,6 +32,8 @@ shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物�
 check "its Start-menu shortcut targets the program in Program Files" \
     grep -qaF 'C:\Program Files\Biorhythm\biorhythm.exe' "$shortcut"
 target=$folder/biorhythm.exe
+check "a window program, which Windows starts without a console" \
+    grep -q 'Subsystem.*Windows GUI' <(x86_64-w64-mingw32-objdump -p "$target")
 check "with its publisher and version in Apps & Features" test "$(entries)" = "$version"
 
 printf '#!/bin/sh\necho "$#:$*" >>%s/launches\n' "$work" >"$work/xdg-open" && chmod +x "$work/xdg-open"
