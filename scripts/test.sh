@@ -48,7 +48,9 @@ end_tree() {
         kill -STOP "${new[@]}" 2>/dev/null || true
         all+=("${new[@]}")
     done
-    kill -TERM "${all[@]}" 2>/dev/null; kill -CONT "${all[@]}" 2>/dev/null
+    # Some may have ended meanwhile; the rest still hear it.
+    kill -TERM "${all[@]}" 2>/dev/null || true
+    kill -CONT "${all[@]}" 2>/dev/null || true
     sleep 2
     kill -KILL "${all[@]}" 2>/dev/null || true
 }
