@@ -12,6 +12,15 @@ std::chrono::year_month_day QtPlatform::today() {
                                        std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 
+QString QtPlatform::addressIn(const QString& commandLine) {
+    constexpr QStringView kShellPrefix = u"explorer.exe ";
+    if (!commandLine.startsWith(kShellPrefix)) {
+        throw LaunchError(
+            QStringLiteral("无法识别要启动的命令：%1").arg(commandLine).toStdString());
+    }
+    return commandLine.mid(kShellPrefix.size());
+}
+
 void QtPlatform::endProgram(int status) {
     QCoreApplication::exit(status);
 }

@@ -12,6 +12,11 @@ public:
     std::chrono::year_month_day today() override;
     void launch(const QString& commandLine) override;
     void endProgram(int status) override;
+
+private:
+    // The address that the shell command line the program was designed around
+    // ("explorer.exe ADDRESS") opens. Throws LaunchError for any other command.
+    static QString addressIn(const QString& commandLine);
 };
 
 }  // namespace biorhythm::ui

@@ -9,9 +9,7 @@
 namespace biorhythm::ui {
 namespace {
 
-// The program records its launches as the shell command it was designed
-// around; on Linux the address goes to the desktop's opener instead.
-constexpr QStringView kShellPrefix = u"explorer.exe ";
+// On Linux the address goes to the desktop's opener.
 constexpr auto kOpener = "xdg-open";
 
 }  // namespace
@@ -23,11 +21,7 @@ void QtPlatform::showMessage(const QString& text, Look look) {
 }
 
 void QtPlatform::launch(const QString& commandLine) {
-    if (!commandLine.startsWith(kShellPrefix)) {
-        throw LaunchError(
-            QStringLiteral("无法识别要启动的命令：%1").arg(commandLine).toStdString());
-    }
-    const QString address = commandLine.mid(kShellPrefix.size());
+    const QString address = addressIn(commandLine);
     const QString opener = QStandardPaths::findExecutable(QString::fromLatin1(kOpener));
     if (opener.isEmpty()) {
         throw LaunchError(QStringLiteral("系统中找不到用来打开网页的程序 %1。")

@@ -8,11 +8,6 @@
 #include "qt_platform.h"
 
 namespace biorhythm::ui {
-namespace {
-
-constexpr QStringView kShellPrefix = u"explorer.exe ";
-
-}  // namespace
 
 // Windows' own message box, as every Windows program shows it: for a warning,
 // the exclamation icon with one OK button (style 48).
@@ -27,10 +22,7 @@ void QtPlatform::showMessage(const QString& text, Look look) {
 // The command line as it is, with the shell from the Windows folder (never
 // one found on the path), minimised and with the focus.
 void QtPlatform::launch(const QString& commandLine) {
-    if (!commandLine.startsWith(kShellPrefix)) {
-        throw LaunchError(
-            QStringLiteral("无法识别要启动的命令：%1").arg(commandLine).toStdString());
-    }
+    const QString address = addressIn(commandLine);
     std::wstring shell(MAX_PATH, L'\0');
     const UINT length = GetSystemWindowsDirectoryW(shell.data(), MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
@@ -38,8 +30,7 @@ void QtPlatform::launch(const QString& commandLine) {
             QStringLiteral("找不到 Windows 文件夹：%1").arg(qt_error_string()).toStdString());
     shell.resize(length);
     shell += L"\\explorer.exe";
-    std::wstring line =
-        L"\"" + shell + L"\" " + commandLine.mid(kShellPrefix.size()).toStdWString();
+    std::wstring line = L"\"" + shell + L"\" " + address.toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
