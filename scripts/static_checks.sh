@@ -16,14 +16,19 @@ done
 echo "clang-tidy: ${#sources[@]} files"
 tidy_log=$(mktemp)
 trap 'rm -f "$tidy_log"' EXIT
-if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" \
-        "$(pwd)/(core|ui|app|tools|bench)/[^/]*\.cpp$" >"$tidy_log" 2>&1; then
-    grep -E '(warning|error):' -A3 "$tidy_log" || tail -20 "$tidy_log"
-    echo "clang-tidy: FAILED: it ended in error (above)"
+# A finding makes run-clang-tidy end non-zero (.clang-tidy: WarningsAsErrors),
+# so its status alone does not tell a finding from a crash.
+status=0
+run-clang-tidy -p "$build" -quiet -j "$(nproc)" "$(pwd)/(core|ui|app|tools|bench)/[^/]*\.cpp$" >"$tidy_log" 2>&1 ||
+    status=$?
+crashed='Stack dump:|PLEASE submit a bug report|Segmentation fault|Aborted|Error while processing'
+if grep -qE "$crashed" "$tidy_log" || { [[ $status -ne 0 ]] && ! grep -qE '(warning|error):' "$tidy_log"; }; then
+    tail -n 30 "$tidy_log"
+    echo "clang-tidy: FAILED: it ended in error (status $status, above)"
     exit 1
 elif grep -qE '(warning|error):' "$tidy_log"; then
     grep -E '(warning|error):' -A3 "$tidy_log"
-    echo "clang-tidy: findings above"
+    echo "clang-tidy: FAILED: findings above"
     exit 1
 fi
 echo "clang-tidy: no findings"
@@ -34,9 +39,13 @@ for source in $(printf '%s\n' "${sources[@]}" | grep -E '^(ui|app)/'); do
     status=0
     output=$(clazy-standalone -p "$build/compile_commands.json" -checks=level0,level1 "$source" 2>&1) ||
         status=$?
-    if [[ $status -ne 0 ]] || grep -qE '(warning|error):|Compile command not found' <<<"$output"; then
+    if [[ $status -ne 0 ]] || grep -q 'Compile command not found' <<<"$output"; then
         echo "$output"
-        echo "clazy: $source: findings above, or it ended in error (status $status)"
+        echo "clazy: $source: it ended in error (status $status, above)"
+        findings=1
+    elif grep -qE '(warning|error):' <<<"$output"; then
+        echo "$output"
+        echo "clazy: $source: findings above"
         findings=1
     fi
 done
