@@ -22,8 +22,9 @@ unshare --user --map-root-user true 2>/dev/null || fail "this machine does not a
 [[ $(df --output=avail -k "$out" | tail -n 1) -gt 6000000 ]] || fail "less than 6 GB free in $out"
 
 # qt6ct, a desktop colour-scheme theme, is built against Qt's private
-# interfaces and may be uninstallable on testing while Qt moves on: it is in
-# the tarball where it installs, and the window's test says when it is not.
+# interfaces and may be uninstallable on testing while Qt moves on: there it is
+# in the tarball where it installs, and the window's test says when it is not.
+# On the releases where it installs, a tarball without it is never kept.
 # A tarball is named for the dependencies it carries and made again after a
 # week, so that new releases' packages are not fetched again on every run. One
 # run at a time makes a release's tarball, under a temporary name renamed into
@@ -39,6 +40,8 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
     # that release alone accepts it.
     options=()
     [[ $suite == testing ]] && options+=(--aptopt='Acquire::Check-Valid-Until "false"')
+    qt6ct='chroot "$1" apt-get install -y --no-install-recommends qt6ct'
+    [[ $suite == bookworm || $suite == trixie ]] || qt6ct+=' || true'
     test_depends=$(sed -n 's/^Depends: //p' debian/tests/control | tr ',' '\n' | sed 's/^ *//' |
         grep -v '^@' | sort -u | paste -sd ',')
     rm -f "$cache/.making-$suite-"*  # left by an interrupted run
@@ -49,10 +52,10 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
         --customize-hook='mkdir "$1/tmp/source"' --customize-hook='copy-in debian /tmp/source' \
         --customize-hook='chroot "$1" apt-get build-dep -y --no-install-recommends /tmp/source' \
         --customize-hook="chroot \"\$1\" apt-get satisfy -y --no-install-recommends '$test_depends'" \
-        --customize-hook='chroot "$1" apt-get install -y --no-install-recommends qt6ct || true' \
+        --customize-hook="$qt6ct" \
         --customize-hook='rm -rf "$1/tmp/source"' \
         "$suite" "$making" "$mirror" >"$out/mmdebstrap.log" 2>&1 ||
-        fail "mmdebstrap could not make its chroot from $mirror ($out/mmdebstrap.log)"
+        fail "mmdebstrap could not make its chroot from $mirror, or qt6ct did not install ($out/mmdebstrap.log)"
     mv "$making" "$tarball"
     find "$cache" -name "$suite-*.tar.zst" -mtime +7 -delete
 fi
