@@ -1,54 +1,52 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build, the program and the
-# tests need and this machine lacks. Run as root (or with sudo available).
+# tests need and this machine lacks: the package's build dependencies as
+# debian/control declares them, and the rest below. Run as root or as a user
+# with sudo; the caches in /var/cache/biorhythm are made that user's.
+# Usage: setup.sh [--tests] [--windows]
 set -euo pipefail
+cd "$(dirname "$0")/.."
+tests= windows=
+[[ " $* " == *" --tests "* ]] && tests=yes
+[[ " $* " == *" --windows "* ]] && windows=yes
 
 packages=(
-    # build
-    g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev libgtest-dev libgmock-dev
-    libbenchmark-dev
     # the program at run time: a Song face for the Chinese texts, Qt's own Chinese
     # texts, Qt's Wayland platform (its X11 one comes with Qt's GUI library)
     fonts-arphic-uming qt6-translations-l10n qt6-wayland
 )
-# --tests: what the test command needs on this machine: the sanitizer build,
-# the package's build, and Debian's tools that build and test it on every
-# release in user namespaces.
-if [[ " $* " == *" --tests "* ]]; then
-    packages+=(
-        clang libclang-rt-dev                        # the sanitizer build
-        xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev   # the real window, the benchmarks
-        weston dbus at-spi2-core python3-pyatspi faketime   # on Wayland, read by AT-SPI
-        debhelper dpkg-dev                           # the package
-        sbuild autopkgtest mmdebstrap uidmap zstd    # each release's leg
-    )
-fi
-# --windows: the Windows build on Debian 12 (windows.sh): mingw-w64, Qt's
-# source and build tools, GoogleTest's source, the icon and installer makers,
-# and Wine with a virtual display for its tests.
-if [[ " $* " == *" --windows "* ]]; then
-    packages+=(
-        g++-mingw-w64-x86-64-posix ninja-build dpkg-dev googletest icoutils wixl zip
-        wine wine64 xvfb xauth xdotool x11-utils
-    )
-fi
+# --tests: what the test command needs besides: the sanitizer build, the real
+# window and the benchmarks, and Debian's tools that build and test the
+# package on every release in user namespaces.
+[[ -n $tests ]] && packages+=(
+    git procps clang libclang-rt-dev libbenchmark-dev
+    xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev
+    weston dbus at-spi2-core python3-pyatspi faketime
+    dpkg-dev sbuild autopkgtest
+)
+# --windows: the Windows build runs in a Debian 12 tree that mmdebstrap makes
+# (windows.sh); this machine needs only what makes and enters it.
+[[ -n $tests || -n $windows ]] && packages+=(mmdebstrap uidmap zstd)
 # qt6ct (a desktop colour-scheme theme for Qt) is built against Qt's private
 # interfaces and may be uninstallable on testing while Qt moves on; the tests
 # then say that they leave it out.
 optional=()
-[[ " $* " == *" --tests "* ]] && optional+=(qt6ct)
+[[ -n $tests ]] && optional+=(qt6ct)
 
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-# sbuild and autopkgtest run in user namespaces: the user who runs them needs
-# a range of subordinate ids. One is given only to a user without one (named
-# or by uid), above every range already given, so that no two users share ids.
-if [[ " $* " == *" --tests "* ]]; then
-    user=$(id -un) uid=$(id -u)
+user=$(id -un) uid=$(id -u)
+# The caches of chroot tarballs and of Qt for Windows are the user's own.
+[[ -n $tests || -n $windows ]] && "${sudo[@]}" install -d -o "$uid" -m 0755 /var/cache/biorhythm
+# Trees are made and entered in user namespaces: the user needs a range of
+# subordinate ids. One is given only to a user without one (named or by uid),
+# above every range already given, so that no two users share ids. A missing
+# file is made as useradd makes it.
+if [[ -n $tests || -n $windows ]]; then
     for file in /etc/subuid /etc/subgid; do
-        grep -qE "^($user|$uid):" "$file" 2>/dev/null && continue
-        start=$(cat "$file" 2>/dev/null |
-            awk -F: 'BEGIN { end = 100000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
+        [[ -e $file ]] || "${sudo[@]}" install -m 0644 /dev/null "$file"
+        grep -qE "^($user|$uid):" "$file" && continue
+        start=$(awk -F: 'BEGIN { end = 100000 } $2 + $3 > end { end = $2 + $3 } END { print end }' "$file")
         echo "$user:$start:65536" | "${sudo[@]}" tee -a "$file" >/dev/null
     done
 fi
@@ -61,12 +59,20 @@ missing() {
 }
 mapfile -t missing < <(missing "${packages[@]}")
 mapfile -t missing_optional < <(missing "${optional[@]}")
-[[ ${#missing[@]} -eq 0 && ${#missing_optional[@]} -eq 0 ]] && exit 0
+# The build dependencies: all of them for the tests, without the tests' own
+# otherwise. apt plans without root; no plan (no package lists yet) is a
+# missing one.
+build_dep=(build-dep --no-install-recommends ./)
+[[ -n $tests ]] || build_dep+=(-Pnocheck)
+build_deps=$(apt-get -s "${build_dep[@]}" 2>/dev/null | grep -c '^Inst ') || [[ $? -eq 1 ]] || build_deps=unknown
+[[ ${#missing[@]} -eq 0 && ${#missing_optional[@]} -eq 0 && $build_deps == 0 ]] && exit 0
 
-echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]} ${missing_optional[*]}"
+echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]} ${missing_optional[*]}" \
+    "and the build dependencies ($build_deps)"
 "${sudo[@]}" apt-get update -qq
-install() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"; }
-[[ ${#missing[@]} -eq 0 ]] || install "${missing[@]}"
+apt() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -y -qq "$@"; }
+apt "${build_dep[@]}"
+[[ ${#missing[@]} -eq 0 ]] || apt install --no-install-recommends "${missing[@]}"
 for package in "${missing_optional[@]}"; do
-    install "$package" || echo "$package 无法安装 (cannot be installed) on this release"
+    apt install --no-install-recommends "$package" || echo "$package 无法安装 (cannot be installed) on this release"
 done
