@@ -1,111 +1,83 @@
 #!/usr/bin/env bash
-# The Windows build, on Debian 12: Qt for Windows (windows_qt.sh, made once
-# and cached), the program cross-built with mingw-w64, and its folder as a zip
-# and as an MSI installer, both in build-windows/; then its tests under Wine:
-# the core and widget tests, and the installer and the installed program end
-# to end (tests/e2e/windows_test.sh).
-# Usage: windows.sh [--no-tests]
+# The Windows build and its tests, from any Debian host, in a clean Debian 12
+# tree: mmdebstrap makes it from this machine's mirror (bookworm with its
+# -updates and -security suites) with what windows_build.sh needs, as a
+# tarball named for that list; each run brings it up to date from the mirror
+# and runs windows_build.sh there on a copy of the source, in user, mount and
+# pid namespaces, with /dev, /proc and a tmpfs bound in. A tool left out of the
+# list fails here on every machine alike. Qt for Windows stays cached outside
+# the tree. What it makes is left in build-windows/.
+# Usage: windows.sh [--no-tests | --tests-after-legs]   (windows_build.sh's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+fail() { echo "Windows: FAILED: $*" >&2; exit 1; }
 bash scripts/setup.sh --windows
-qt=$(bash scripts/windows_qt.sh | tail -n 1)
+packages=(
+    # the build: Qt for Windows and the program with mingw-w64 and Debian 12's
+    # Qt tools; GoogleTest's source; the icon, the zip and the installer
+    cmake ninja-build make g++ pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev
+    g++-mingw-w64-x86-64-posix googletest icoutils zip wixl msitools
+    dpkg-dev python3 qt6-translations-l10n
+    # the tests under Wine on a virtual display; the Song face Wine stands in for 宋体
+    wine wine64 xvfb xauth xdotool x11-utils procps fonts-arphic-uming
+)
+suite=bookworm
+cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}
 out=$(pwd)/build-windows
-jobs=$(nproc)
+mkdir -p "$cache" "$out"
+unshare --user --map-root-user true 2>/dev/null || fail "this machine does not allow user namespaces"
 
-# The icon is rendered by a build for this machine.
-cmake -S . -B "$out/host" -DBIORHYTHM_TESTS=OFF -DBIORHYTHM_BENCH=OFF >/dev/null
-cmake --build "$out/host" --target render_icon -j"$jobs" >/dev/null
-cmake -S . -B "$out/program" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBIORHYTHM_WERROR=ON \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" \
-    -DBIORHYTHM_RENDER_ICON="$out/host/ui/render_icon" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
-cmake --build "$out/program" -j"$jobs"
+tarball=$cache/windows-$suite-$(printf '%s\n' "${packages[@]}" | sha256sum | cut -c1-16).tar.zst
+exec {lock}>"$cache/windows-$suite.lock"
+flock "$lock"
+if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
+    mirror=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' | awk '$2 == "Debian" { print $1; exit }')
+    [[ -n $mirror ]] || fail "this machine's apt sources name no Debian mirror"
+    security=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' |
+        awk '$2 == "Debian-Security" { print $1; exit }')
+    security=${security:-${mirror%/debian/}/debian-security/}
+    sources=()
+    for kind in deb deb-src; do
+        sources+=("$kind $mirror $suite main" "$kind $mirror $suite-updates main"
+            "$kind $security $suite-security main")
+    done
+    rm -f "$cache/.making-windows-$suite-"*  # left by an interrupted run
+    making=$cache/.making-windows-$suite-$$.tar.zst
+    trap 'rm -f "$making"' EXIT
+    echo "Windows: making its Debian $suite tree's tarball from $mirror"
+    mmdebstrap --quiet --mode=unshare --variant=apt --include="$(IFS=,; echo "${packages[*]}")" \
+        "$suite" "$making" "${sources[@]}" >"$out/mmdebstrap.log" 2>&1 ||
+        fail "mmdebstrap could not make the tree ($out/mmdebstrap.log)"
+    mv "$making" "$tarball"
+    find "$cache" -name "windows-$suite-*.tar.zst" -mtime +7 -delete
+fi
+exec {lock}>&-
 
-# The program's folder: Qt's libraries and the plugins the program loads, the
-# mingw runtime, Qt's Chinese texts, and the licences that come with them.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/program/CMakeCache.txt")
-name=biorhythm-$version-x64
-folder=$out/$name
-rm -rf "$folder" && mkdir -p "$folder"/{platforms,styles,imageformats,translations,licenses}
-cp "$out/program/biorhythm.exe" data/windows/qt.conf "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$folder/"
-cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
-cp "$qt"/plugins/imageformats/q{gif,ico}.dll "$folder/imageformats/"
-runtime=(libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-for library in "${runtime[@]}"; do
-    cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")" "$folder/"
-done
-cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$folder/translations/"
-cp -r "$qt/licenses" "$folder/licenses/qt"
-cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/licenses/gcc-runtime.txt"
-cp /usr/share/doc/mingw-w64-common/copyright "$folder/licenses/mingw-w64.txt"
-cat >"$folder/licenses/README.txt" <<TEXT
-本程序使用 Qt 6.4.2（Qt6Core、Qt6Gui、Qt6Widgets 及其插件），依 GNU LGPL 第 3 版授权
-（qt/LGPL-3.0-only.txt）。其源代码即 Debian 的 qt6-base 6.4.2+dfsg-10 源代码包
-（apt-get source qt6-base=6.4.2+dfsg-10），本程序所用的 Qt 由它原样构建。
-Qt 的库中编入的第三方库（zlib、libpng、FreeType、HarfBuzz、PCRE2、md4c、
-double-conversion 等）的许可证见 qt/ 下各自的文件夹。
-libstdc++-6.dll 与 libgcc_s_seh-1.dll 属于 GCC 运行库（GPL 第 3 版附 GCC 运行库例外，
-gcc-runtime.txt）；libwinpthread-1.dll 属于 mingw-w64（mingw-w64.txt）。
+# The source as a clean clone has it, with any files not yet committed.
+rm -rf "$out/source" && mkdir -p "$out/source"
+git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$out/source"
 
-This program uses Qt 6.4.2 under the GNU LGPL version 3 (qt/LGPL-3.0-only.txt);
-its source is Debian's qt6-base 6.4.2+dfsg-10 source package, built as it is.
-The licences of the libraries built into Qt's DLLs are in qt/, one folder each.
-The GCC runtime (libstdc++, libgcc) is under the GPL 3 with the GCC Runtime
-Library Exception (gcc-runtime.txt); libwinpthread under mingw-w64's licence
-(mingw-w64.txt).
-TEXT
-x86_64-w64-mingw32-strip "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll
-
-rm -f "$out/$name.zip" && (cd "$out" && zip -qr "$name.zip" "$name")
-# The installer: the folder described by wixl-heat, the rest by biorhythm.wxs;
-# its Chinese texts, those of the desktop entry, in code page 936.
-product=人体生物节律分析工具
-comment=根据出生日期分析您今天的智力、情绪和体力节律状况
-downgrade=已经安装了更新版本的人体生物节律分析工具。
-printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$out/_ForceCodepage.idt"
-msi() {  # msi VERSION OUTPUT
-    find "$folder" -type f | sort |
-        wixl-heat -p "$folder/" --component-group Files --var var.Files --directory-ref INSTALLDIR --win64 \
-            >"$out/files.wxs"
-    # wixl finds the files by paths relative to the descriptions' folder.
-    cp data/windows/biorhythm.wxs "$out/"
-    (cd "$out" && wixl -a x64 -D Win64=yes -D Version="$1" -D Files="$name" \
-        -D Icon=program/data/windows/biorhythm.ico -D Name=- -D Comment=- -D Downgrade=- \
-        -D HomePage="$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' program/CMakeCache.txt)" \
-        -o "$2" biorhythm.wxs files.wxs)
-    msibuild "$2" -i "$out/_ForceCodepage.idt" \
-        -q "UPDATE \`Property\` SET \`Value\` = '$product' WHERE \`Property\` = 'ProductName'" \
-        -q "UPDATE \`Shortcut\` SET \`Name\` = '$product', \`Description\` = '$comment'" \
-        -q "UPDATE \`LaunchCondition\` SET \`Description\` = '$downgrade'"
-}
-msi_version=$(cut -d. -f1-3 <<<"$version")
-msi "$msi_version" "$out/$name.msi"
-echo "Windows: $out/$name.msi and $out/$name.zip"
-[[ " $* " != *" --no-tests "* ]] || exit 0
-
-# The tests under Wine, on a virtual display, in Wine prefixes of their own
-# (Wine's variables: windows_test.sh). The same installer, its third version
-# field raised, stands in for a newer version.
-IFS=. read -r major minor patch _ <<<"$version"
-newer=$major.$minor.$((patch + 1))
-msi "$newer" "$out/upgrade-test.msi"
-export WINEDEBUG=-all WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml=' XDG_CACHE_HOME=$out/wine-cache
-export WINEPREFIX=$out/wine-tests WINEQT_FORCE_STDERR_LOGGING=1
-windows_path() { echo "Z:${1//\//\\}"; }
-WINEPATH="$(windows_path "$qt/bin");$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"
-export WINEPATH="$WINEPATH;$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
-end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
-trap end_wine EXIT
-# Made off the display: its desktop process is ended, so that the tests' own
-# runs start one on the virtual display.
-rm -rf "$WINEPREFIX" && timeout 120 wineboot --init >/dev/null 2>&1 && end_wine
-# One at a time: the widget tests' windows take the keyboard focus. Wine on a
-# loaded machine sometimes misses a popup's click or a process's exit, so a
-# failed test runs once more; ctest's output shows each failure all the same.
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir "$out/program" --output-on-failure --timeout 300 --repeat until-pass:2
-end_wine
-xvfb-run -a -s '-screen 0 1280x1024x24' bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
-    "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
-echo "Windows: the core and widget tests and the installer passed under Wine $(wine --version)"
+# The tree is root's inside: the user's own id maps to root there and the
+# user's subordinate ids to the rest, so what it writes to build-windows/ and
+# the Qt cache is the user's.
+user=$(id -un) uid=$(id -u)
+ids() { awk -F: -v user="$user" -v uid="$uid" '$1 == user || $1 == uid { print $2 "," 1 "," $3 - 1; exit }' "$1"; }
+qt_cache=${BIORHYTHM_QT_CACHE:-/var/cache/biorhythm}
+mkdir -p "$qt_cache"
+cp /etc/resolv.conf "$out/resolv.conf"
+unshare --map-root-user --map-users="$(ids /etc/subuid)" --map-groups="$(ids /etc/subgid)" \
+    --mount --pid --fork --kill-child --mount-proc -- bash -euo pipefail -c '
+    tarball=$1 out=$2 qt_cache=$3; shift 3
+    root=$out/tree
+    mkdir -p "$root" && mount -t tmpfs -o size=8g tmpfs "$root"
+    tar --zstd -xf "$tarball" -C "$root" --exclude="./dev/*"  # /dev is bound in
+    mount --rbind /dev "$root/dev" && mount -t proc proc "$root/proc" && mount -t tmpfs tmpfs "$root/tmp"
+    mkdir -p "$root/build" "$root/var/cache/biorhythm"
+    mount --bind "$out" "$root/build" && mount --bind "$qt_cache" "$root/var/cache/biorhythm"
+    cp "$out/resolv.conf" "$root/etc/resolv.conf"
+    exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+        bash -euo pipefail -c "
+        apt-get -qq update && DEBIAN_FRONTEND=noninteractive apt-get -qq -y dist-upgrade >/dev/null
+        cd /build/source && exec bash scripts/windows_build.sh \"\$@\"" windows_build.sh "$@"
+' windows "$tarball" "$out" "$qt_cache" "$@"

@@ -6,7 +6,9 @@
 # (build-windows/ outside), beside the Qt source package they were made with;
 # then its tests under Wine: the core and widget tests, and the installer and
 # the installed program end to end (tests/e2e/windows_test.sh).
-# Usage: windows_build.sh [--no-tests]
+# Usage: windows_build.sh [--no-tests | --tests-after-legs]
+#   --tests-after-legs: the tests wait for build-windows/legs-done (test.sh's),
+#   so that Wine has the display's focus and the cores to itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt=$(bash scripts/windows_qt.sh | tail -n 1)
@@ -37,21 +39,33 @@ for library in "${runtime[@]}"; do
     cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")" "$folder/"
 done
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$folder/translations/"
+# The licences: the program's own terms, Qt's with the notices of all that was
+# compiled into it and how it was built, and the mingw runtime's. Qt's source
+# package goes beside the installer, for whoever passes the program on.
+sed -n '/^License: proprietary/,/^$/p' debian/copyright | sed '1d; s/^ \.$//; s/^ //' \
+    >"$folder/licenses/biorhythm.txt"
 cp -r "$qt/licenses" "$folder/licenses/qt"
+cp -r "$qt/build" "$folder/licenses/qt/build"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/licenses/gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$folder/licenses/mingw-w64.txt"
+rm -rf "$out/qt-source" && cp -r "$qt/source" "$out/qt-source"
+qt_source=$(sed -n '1s/^qt6-base //p' "$qt/build/options.txt")
+qt_version=${qt_source%%+*}
 cat >"$folder/licenses/README.txt" <<TEXT
-本程序使用 Qt 6.4.2（Qt6Core、Qt6Gui、Qt6Widgets 及其插件），依 GNU LGPL 第 3 版授权
-（qt/LGPL-3.0-only.txt）。其源代码即 Debian 的 qt6-base 6.4.2+dfsg-10 源代码包
-（apt-get source qt6-base=6.4.2+dfsg-10），本程序所用的 Qt 由它原样构建。
-Qt 的库中编入的第三方库（zlib、libpng、FreeType、HarfBuzz、PCRE2、md4c、
-double-conversion 等）的许可证见 qt/ 下各自的文件夹。
+本程序的使用条款见 biorhythm.txt。
+本程序使用 Qt $qt_version（Qt6Core、Qt6Gui、Qt6Widgets 及其插件），依 GNU LGPL 第 3 版授权
+（qt/LGPL-3.0-only.txt）。它由 Debian 的 qt6-base $qt_source 源代码包
+（apt-get source qt6-base=$qt_source，随安装程序一并提供）构建，构建所用的脚本与选项见
+qt/build/。编入 Qt 各库的他人代码的声明见 qt/NOTICES.txt，其许可证见 qt/ 下各自的文件夹。
 libstdc++-6.dll 与 libgcc_s_seh-1.dll 属于 GCC 运行库（GPL 第 3 版附 GCC 运行库例外，
 gcc-runtime.txt）；libwinpthread-1.dll 属于 mingw-w64（mingw-w64.txt）。
 
-This program uses Qt 6.4.2 under the GNU LGPL version 3 (qt/LGPL-3.0-only.txt);
-its source is Debian's qt6-base 6.4.2+dfsg-10 source package, built as it is.
-The licences of the libraries built into Qt's DLLs are in qt/, one folder each.
+The program's own terms are in biorhythm.txt.
+This program uses Qt $qt_version under the GNU LGPL version 3 (qt/LGPL-3.0-only.txt),
+built from Debian's qt6-base $qt_source source package (apt-get source
+qt6-base=$qt_source; offered with the installer) by the script and with the
+options in qt/build/. The notices of the code from elsewhere compiled into
+Qt's libraries are in qt/NOTICES.txt, their licences in qt/, one folder each.
 The GCC runtime (libstdc++, libgcc) is under the GPL 3 with the GCC Runtime
 Library Exception (gcc-runtime.txt); libwinpthread under mingw-w64's licence
 (mingw-w64.txt).
@@ -84,29 +98,68 @@ msi_version=$(cut -d. -f1-3 <<<"$version")
 msi "$msi_version" "$out/$name.msi"
 echo "Windows: $out/$name.msi and $out/$name.zip"
 [[ " $* " != *" --no-tests "* ]] || exit 0
+if [[ " $* " == *" --tests-after-legs "* ]]; then
+    echo "Windows: built; the tests wait for the release legs"
+    timeout 5400 bash -c 'until [[ -e $0 ]]; do sleep 5; done' "$out/legs-done"
+fi
 
-# The tests under Wine, on a virtual display, in Wine prefixes of their own
-# (Wine's variables: windows_test.sh). The same installer, its third version
-# field raised, stands in for a newer version.
+# The tests under Wine, in Wine prefixes of their own (Wine's variables:
+# windows_test.sh), each on a virtual display large enough for the window at
+# 200 % (1504 x 1138); every run is bounded. The same installer, its third
+# version field raised, stands in for a newer version.
 IFS=. read -r major minor patch _ <<<"$version"
 newer=$major.$minor.$((patch + 1))
 msi "$newer" "$out/upgrade-test.msi"
 export WINEDEBUG=-all WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml=' XDG_CACHE_HOME=$out/wine-cache
-export WINEPREFIX=$out/wine-tests WINEQT_FORCE_STDERR_LOGGING=1
+export WINEQT_FORCE_STDERR_LOGGING=1
 windows_path() { echo "Z:${1//\//\\}"; }
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"
 export WINEPATH="$WINEPATH;$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
+display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@"; }
 end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
 trap end_wine EXIT
+prefixes=$out/wine && rm -rf "$prefixes"
+# prefix NAME DPI [KEY NAME TYPE VALUE]...: a copy of the first prefix, at DPI
+# (LogPixels, where Windows keeps its scaling), with these settings.
+prefix() {
+    export WINEPREFIX=$prefixes/$1
+    cp -a "$prefixes/base" "$WINEPREFIX"
+    set -- 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$2" \
+        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' LogPixels REG_DWORD "$2" "${@:3}"
+    while [[ $# -gt 0 ]]; do timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; shift 4; done
+    end_wine
+}
 # Made off the display: its desktop process is ended, so that the tests' own
 # runs start one on the virtual display.
-rm -rf "$WINEPREFIX" && timeout 120 wineboot --init >/dev/null 2>&1 && end_wine
-# One at a time: the widget tests' windows take the keyboard focus. Wine on a
-# loaded machine sometimes misses a popup's click or a process's exit, so a
-# failed test runs once more; ctest's output shows each failure all the same.
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir "$out/program" --output-on-failure --timeout 300 --repeat until-pass:2
+WINEPREFIX=$prefixes/base timeout 120 wineboot --init >/dev/null 2>&1 && WINEPREFIX=$prefixes/base end_wine
+
+# The core and widget tests at 100 %, one at a time: the widget tests' windows
+# take the keyboard focus.
+WINEPREFIX=$prefixes/base display ctest --test-dir "$out/program" --output-on-failure --timeout 300
+WINEPREFIX=$prefixes/base end_wine
+# The layout at each scaling Windows offers, and the colours where the font
+# set-up draws no anti-aliasing (FontSmoothing 0), so that every stroke is whole.
+ui_tests=$out/program/tests/ui_tests.exe
+for dpi in 96 120 144 168 192; do
+    prefix "$dpi-dpi" "$dpi"
+    echo "Windows: the layout at $((dpi * 100 / 96)) %"
+    display timeout 300 wine "$ui_tests" --gtest_filter='LayoutTest.TheWorkedExample*:FitTest.*' --gtest_brief=1
+    prefix "$dpi-dpi-whole-pixels" "$dpi" 'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0
+    display timeout 300 wine "$ui_tests" --gtest_filter='ColourTest.*' --gtest_brief=1
+    end_wine
+done
+cp "$out/program/form1@1.25x.png" "$out/form1-wine-125.png"
+
+# Windows' high-contrast black: the system colours white on black, with the
+# visual style off; every text of the real program's window reads.
+contrast=()
+for colour in Background ButtonFace Window InfoWindow Menu; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '0 0 0'); done
+for colour in ButtonText WindowText InfoText MenuText ButtonHilight; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '255 255 255'); done
+prefix high-contrast 96 "${contrast[@]}" 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ 0 \
+    'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0
+display timeout 120 bash tests/e2e/contrast_test.sh "$folder/biorhythm.exe" "$ui_tests"
 end_wine
-xvfb-run -a -s '-screen 0 1280x1024x24' bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
+
+display timeout 600 bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
     "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
-echo "Windows: the core and widget tests and the installer passed under Wine $(wine --version)"
+echo "Windows: the core and widget tests at every scaling, high contrast and the installer passed under Wine $(wine --version)"
