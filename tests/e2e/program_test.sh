@@ -9,16 +9,14 @@
 program=$1 home=$2 bare=$3
 work=$(mktemp -d)
 trap 'kill "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
-title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
+. "$(dirname "$0")/common.sh"
 # spoken TEXT: a screen reader finds that text among the program's windows (atspi_windows.py).
 spoken() { timeout 10 bash -c 'until "$0" | grep -qF "$1"; do sleep 0.5; done' "$(dirname "$0")/atspi_windows.py" "$1"; }
-check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
 start() {  # start BINARY: runs it and finds its window
     "$1" >"$work/log" 2>&1 & pid=$!
     window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1 && sleep 0.3; }
-ended_with() { timeout 10 tail --pid="$pid" -f /dev/null; wait "$pid"; [[ $? == "$1" ]]; }
 exit_button=(413 534) home_button=(614 534)
 
 # Qt's own diagnostics of a start: every category that a bare Qt window logs,
@@ -26,7 +24,7 @@ exit_button=(413 534) home_button=(614 534)
 logged() { grep -oE '^qt\.qpa[a-z.]*' "$work/log" | sort | uniq -c; }
 QT_LOGGING_RULES='qt.qpa.*=true' start "$bare" && sleep 1 && kill "$pid" && wait "$pid"; logged >"$work/bare"
 
-printf '#!/bin/sh\necho "$#:$*" >>%s/launches\n' "$work" >"$work/xdg-open" && chmod +x "$work/xdg-open"
+browser
 PATH=$work:$PATH QT_LOGGING_RULES='qt.qpa.*=true' start "$program"
 sleep 1 && check "Qt's diagnostics of the start kept" awk 'NR == FNR { bare[$2]; all += $1; next }
     { delete bare[$2]; kept += $1 } END { exit length(bare) > 0 || kept < 0.9 * all }' "$work/bare" <(logged)
@@ -49,7 +47,6 @@ check "having reported no error" test -z "$(grep -vE '^qt\.qpa' "$work/log" | gr
 export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=x11-backend.so --use-pixman --socket=e2e --width=1024 --height=768 >"$work/weston.log" 2>&1 & weston=$!
 timeout 10 bash -c 'until [[ -S $XDG_RUNTIME_DIR/e2e ]]; do sleep 0.1; done'
-keys() { xdotool key --delay 15 "$@" && sleep 0.5; }
 env -u DISPLAY WAYLAND_DISPLAY=e2e QT_QPA_PLATFORM=wayland faketime '2024-03-15 12:00:00' "$program" >"$work/log" 2>&1 & pid=$!
 check "on Wayland, a frame named by its title, 752 x 569, of a fixed size" spoken "frame $title 752x569 fixed"
 keys Tab space

@@ -11,7 +11,7 @@ compgen -G '/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so' >/dev/null ||
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 export FONTCONFIG_FILE=$(realpath "$(dirname "$0")/../no-antialias.conf")
-check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
+. "$(dirname "$0")/common.sh"
 # Each scheme comes about 3 seconds after its file is renamed into place, and
 # the window's texts are measured until they show it.
 scheme() { mkdir -p "$work/qt6ct" && printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' "$1" >"$work/new" && mv "$work/new" "$work/qt6ct/qt6ct.conf"; }
