@@ -115,7 +115,7 @@ export WINEQT_FORCE_STDERR_LOGGING=1
 windows_path() { echo "Z:${1//\//\\}"; }
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"
 export WINEPATH="$WINEPATH;$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
-display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@"; }
+display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@" || failed=1; }  # every test runs; any failure fails
 end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
 trap end_wine EXIT
 prefixes=$out/wine && rm -rf "$prefixes"
@@ -162,4 +162,5 @@ end_wine
 
 display timeout 600 bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
     "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
+[[ -z ${failed:-} ]] || { echo "Windows: FAILED: the tests under Wine (above)"; exit 1; }
 echo "Windows: the core and widget tests at every scaling, high contrast and the installer passed under Wine $(wine --version)"
