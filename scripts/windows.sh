@@ -53,10 +53,12 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
 fi
 exec {lock}>&-
 
-# The source as a clean clone has it, with any files not yet committed.
+# The source as a clean clone has it, with any files not yet committed, every
+# file new to the build kept in build-windows/, so that none is taken for one
+# it built before.
 rm -rf "$out/source" && mkdir -p "$out/source"
 git ls-files -z --cached --others --exclude-standard |
-    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$out/source"
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - --touch -C "$out/source"
 
 # The tree is root's inside: the user's own id maps to root there and the
 # user's subordinate ids to the rest, so what it writes to build-windows/ and

@@ -34,7 +34,7 @@ check "a window program, which Windows starts without a console" \
     grep -q 'Subsystem.*Windows GUI' <(x86_64-w64-mingw32-objdump -p "$target")
 check "with its publisher and version in Apps & Features" test "$(entries)" = "$version"
 # The application manifest, resource 1 of type 24 (RT_MANIFEST).
-manifest=$(wrestool -x --type=24 --name=1 "$target" 2>/dev/null)
+manifest=$(wrestool -x --raw --type=24 --name=1 "$target" 2>/dev/null)
 check "its manifest asks for Common Controls 6" grep -qE 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check "and names Windows 10 and 11 as its systems" grep -qF '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' <<<"$manifest"
 
@@ -54,7 +54,10 @@ keys Tab Tab Tab space
 check "the home-page button hands the address to the desktop's browser" launched
 keys shift+Tab space
 check "退出程序 ends it with status 0" ended_with 0
-check "having logged nothing as it ran" test ! -s "$work/log"
+# Wine 8.0 has neither per-monitor DPI awareness v2 nor the call Qt falls back
+# on; Qt, refused, says so.
+wine_lacks='SetProcessDpiAwarenessContext\(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2\) failed: COM error 0x57|EnableNonClientDpiScaling\(\) failed .*\(Call not implemented\.\)'
+check "having logged nothing else as it ran" test -z "$(grep -vE "$wine_lacks" "$work/log")"
 # A platform that cannot start: Qt's own box first, then the program's, titled
 # 工程1, with its Chinese line above Qt's reason; status 1.
 WINEQT_QPA_PLATFORM=nosuch wine "$target" >/dev/null 2>&1 & pid=$!

@@ -250,17 +250,12 @@ TEST_F(ColourTest, EveryTextReadsOnEverySchemeSwitchedWhileOpen) {
 }
 
 // The real program's window, named by the end-to-end test, as the screen shows
-// it under a desktop's colour scheme, named by its window and text colours. A
-// window is named by its id, or, where another program's id cannot be had (a
-// Windows program's under Wine), by where it lies on the screen.
+// it under a desktop's colour scheme, named by its window and text colours.
 TEST(ScreenCheck, TheProgramsWindowReads) {
     FakePlatform platform;
     const Form1 form(platform);
-    const QStringList at = qEnvironmentVariable("BIORHYTHM_WINDOW_AT").split(u',');
-    QScreen* const screen = QGuiApplication::primaryScreen();
-    const QPixmap picture =
-        at.size() == 2 ? screen->grabWindow(0, at[0].toInt(), at[1].toInt(), form.width(), form.height())
-                       : screen->grabWindow(qEnvironmentVariableIntValue("BIORHYTHM_WINDOW"));
-    expectReadable(picture.toImage(), form, qEnvironmentVariable("BIORHYTHM_WINDOW_COLOUR"),
+    const WId window = qEnvironmentVariableIntValue("BIORHYTHM_WINDOW");
+    expectReadable(QGuiApplication::primaryScreen()->grabWindow(window).toImage(), form,
+                   qEnvironmentVariable("BIORHYTHM_WINDOW_COLOUR"),
                    qEnvironmentVariable("BIORHYTHM_TEXT_COLOUR"));
 }
