@@ -64,7 +64,11 @@ mapfile -t missing_optional < <(missing "${optional[@]}")
 # missing one.
 build_dep=(build-dep --no-install-recommends ./)
 [[ -n $tests ]] || build_dep+=(-Pnocheck)
-build_deps=$(apt-get -s "${build_dep[@]}" 2>/dev/null | grep -c '^Inst ') || [[ $? -eq 1 ]] || build_deps=unknown
+if plan=$(apt-get -s "${build_dep[@]}" 2>/dev/null); then
+    build_deps=$(grep -c '^Inst ' <<<"$plan" || true)
+else
+    build_deps=unknown
+fi
 [[ ${#missing[@]} -eq 0 && ${#missing_optional[@]} -eq 0 && $build_deps == 0 ]] && exit 0
 
 echo "正在安装缺少的软件包 (installing missing packages): ${missing[*]} ${missing_optional[*]}" \
