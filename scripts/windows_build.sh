@@ -154,4 +154,4 @@ done
 display timeout 600 bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
     "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
 [[ -z ${failed:-} ]] || { echo "Windows: FAILED: the tests under Wine (above)"; exit 1; }
-echo "Windows: the core and widget tests, the layout at every scaling and the installer passed under Wine $(wine --version)"
+echo "Windows: the core and widget tests, the layout at 100, 150 and 200 % and the installer passed under Wine $(wine --version)"
