@@ -4,9 +4,9 @@
 # (windows_qt.sh, made once and cached), the program cross-built with
 # mingw-w64, and its folder as a zip and as an MSI installer, both in /build
 # (build-windows/ outside), beside the Qt source package they were made with;
-# then its tests under Wine: the core and widget tests, the layout at every
-# scaling Windows offers, and the installer and the installed program end to
-# end (tests/e2e/windows_test.sh).
+# then its tests under Wine: the core and widget tests, the layout at 100, 150
+# and 200 %, and the installer and the installed program end to end
+# (tests/e2e/windows_test.sh).
 # Usage: windows_build.sh [--no-tests | --tests-after-legs]
 #   --tests-after-legs: the tests wait for build-windows/legs-done (test.sh's),
 #   so that Wine has the display's focus and the cores to itself.
