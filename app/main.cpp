@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     holdStartupMessages();
     biorhythm::ui::Application app(argc, argv);
     releaseStartupMessages();
-    app.setUpForChinese();
+    app.setUp();
 
     try {
 #ifndef Q_OS_WIN

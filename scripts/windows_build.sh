@@ -4,9 +4,9 @@
 # (windows_qt.sh, made once and cached), the program cross-built with
 # mingw-w64, and its folder as a zip and as an MSI installer, both in /build
 # (build-windows/ outside), beside the Qt source package they were made with;
-# then its tests under Wine: the core and widget tests, the layout at 100, 150
-# and 200 %, and the installer and the installed program end to end
-# (tests/e2e/windows_test.sh).
+# then its tests under Wine: the core and widget tests, the layout and the
+# colours at 100, 125, 150, 175 and 200 % and in high-contrast black, and the
+# installer and the installed program end to end (tests/e2e/windows_test.sh).
 # Usage: windows_build.sh [--no-tests | --tests-after-legs]
 #   --tests-after-legs: the tests wait for build-windows/legs-done (test.sh's),
 #   so that Wine has the display's focus and the cores to itself.
@@ -120,13 +120,16 @@ display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@" || failed=1; }  # every
 end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
 trap end_wine EXIT
 prefixes=$out/wine && rm -rf "$prefixes" && mkdir -p "$prefixes"
-# prefix NAME DPI: a copy of the first prefix at DPI, set as Windows keeps its
-# scaling (LogPixels).
+# prefix NAME DPI [KEY NAME TYPE VALUE]...: a copy of the first prefix at DPI,
+# set as Windows keeps its scaling (LogPixels), with these settings too.
 prefix() {
     export WINEPREFIX=$prefixes/$1
     cp -a "$prefixes/base" "$WINEPREFIX"
-    for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-        timeout 60 wine reg add "$key" /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1 || failed=1
+    set -- 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$2" \
+        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' LogPixels REG_DWORD "$2" "${@:3}"
+    while [[ $# -gt 0 ]]; do
+        timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || failed=1
+        shift 4
     done
     end_wine
 }
@@ -141,17 +144,29 @@ WINEPREFIX=$prefixes/base end_wine
 WINEPREFIX=$prefixes/base display ctest --test-dir "$out/program" --output-on-failure --timeout 300
 WINEPREFIX=$prefixes/base end_wine
 # The layout at Windows' scalings: every text and caption fits its place, and
-# every frame and button is drawn whole. At 125 % and 175 % Windows' own style
-# loses some of their lines, not yet mended; those two join when it is.
+# every frame and button is drawn whole; and every text reads on each colour
+# scheme, measured where the font set-up draws no anti-aliasing (FontSmoothing
+# 0), so that every stroke is whole pixels of its text's colour.
 ui_tests=$out/program/ui_tests.exe
-for dpi in 96 144 192; do
-    prefix "$dpi-dpi" "$dpi"
-    echo "Windows: the layout at $((dpi * 100 / 96)) %"
-    display timeout 300 wine "$ui_tests" --gtest_filter='LayoutTest.TheWorkedExample*:FitTest.*' --gtest_brief=1
+no_smoothing=('HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0)
+for dpi in 96 120 144 168 192; do
+    prefix "$dpi-dpi" "$dpi" "${no_smoothing[@]}"
+    echo "Windows: the layout and the colours at $((dpi * 100 / 96)) %"
+    display timeout 300 wine "$ui_tests" --gtest_filter='LayoutTest.TheWorkedExample*:FitTest.*:ColourTest.*' \
+        --gtest_brief=1
     end_wine
 done
+# Windows' high-contrast black: the system colours white on black, the visual
+# style off; the window opens in them, and every text reads.
+contrast=('HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ 0)
+for colour in Background ButtonFace Window InfoWindow Menu; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '0 0 0'); done
+for colour in ButtonText WindowText InfoText MenuText ButtonHilight; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '255 255 255'); done
+prefix high-contrast 96 "${no_smoothing[@]}" "${contrast[@]}"
+echo "Windows: the colours in high-contrast black"
+display timeout 300 wine "$ui_tests" --gtest_filter='ColourTest.*' --gtest_brief=1
+end_wine
 
 display timeout 600 bash tests/e2e/windows_test.sh "$out/$name.msi" "$msi_version" \
     "$out/upgrade-test.msi" "$newer" "$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")"
 [[ -z ${failed:-} ]] || { echo "Windows: FAILED: the tests under Wine (above)"; exit 1; }
-echo "Windows: the core and widget tests, the layout at 100, 150 and 200 % and the installer passed under Wine $(wine --version)"
+echo "Windows: the core and widget tests, the layout and the colours at 100, 125, 150, 175 and 200 % and in high contrast, and the installer passed under Wine $(wine --version)"

@@ -5,9 +5,13 @@
 #include <QTranslator>
 #include <iostream>
 
+#ifdef Q_OS_WIN
+#include "whole_edges_style.h"
+#endif
+
 namespace biorhythm::ui {
 
-void Application::setUpForChinese() {
+void Application::setUp() {
     setApplicationName(QStringLiteral("biorhythm"));
     setApplicationVersion(QStringLiteral(BIORHYTHM_VERSION));
     setDesktopFileName(QStringLiteral("biorhythm"));
@@ -23,6 +27,10 @@ void Application::setUpForChinese() {
         std::cerr << "biorhythm: Qt's Chinese translations are missing from "
                   << folder.toStdString() << "; Qt's own texts stay in English\n";
     }
+#ifdef Q_OS_WIN
+    if (style()->name().compare(u"windowsvista", Qt::CaseInsensitive) == 0)
+        setStyle(new WholeEdgesStyle);  // which the application owns
+#endif
 }
 
 }  // namespace biorhythm::ui

@@ -9,8 +9,9 @@ class Application : public QApplication {
 public:
     using QApplication::QApplication;
 
-    // Names, version, Chinese locale and Qt's own Chinese texts.
-    void setUpForChinese();
+    // Names, version, Chinese locale and Qt's own Chinese texts; on Windows'
+    // visual style, frames and buttons whole at every scaling.
+    void setUp();
 };
 
 }  // namespace biorhythm::ui

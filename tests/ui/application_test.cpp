@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     Application app(argc, argv);
-    app.setUpForChinese();
+    app.setUp();
     // Popups ignore a release this soon after they open; keep picks quick.
     QApplication::setDoubleClickInterval(10);
     ::testing::InitGoogleTest(&argc, argv);
