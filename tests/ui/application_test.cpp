@@ -46,8 +46,6 @@ int main(int argc, char** argv) {
 #endif
     Application app(argc, argv);
     app.setUp();
-    // Popups ignore a release this soon after they open; keep picks quick.
-    QApplication::setDoubleClickInterval(10);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

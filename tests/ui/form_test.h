@@ -85,13 +85,15 @@ protected:
                 QAbstractItemView* const view = list->view();
                 if (!list->isEnabled() || !QTest::qWaitFor([view] { return view->isVisible(); }))
                     continue;
-                // The popup ignores a release within the double-click interval.
-                QTest::qWait(QApplication::doubleClickInterval() + 10);
                 const QModelIndex item = view->model()->index(step.section(u'#', 1).toInt(), 0);
                 view->scrollTo(item);
                 const QPoint at = view->visualRect(item).center();
+                // A popup opened by a press ignores a release until a timer of
+                // the double-click interval has run, or the pointer has moved in
+                // it: the item is pressed, moved on and released, as by hand.
+                QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
                 QTest::mouseMove(view->viewport(), at);
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
                 ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }));
             } else if (control) {
                 QTest::mouseClick(control, Qt::LeftButton, {},
