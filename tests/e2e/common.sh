@@ -1,7 +1,8 @@
 # What the end-to-end tests of the program on Linux and on Windows (under
 # Wine) share. Sourced; `work` is the test's own folder, `pid` the program's.
 title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
-check() { "${@:2}" >/dev/null 2>&1 || { echo "FAILED: $1"; failed=1; }; }  # check DESCRIPTION COMMAND...
+# check DESCRIPTION COMMAND...: a failed check is named, above what its command said on standard error.
+check() { "${@:2}" >/dev/null 2>"$work/why" || { echo "FAILED: $1"; tail -n 30 "$work/why"; failed=1; }; }
 # ended_with STATUS: the program ends within 10 seconds, with that status; one
 # that does not end is ended, and fails the check.
 ended_with() { timeout 10 tail --pid="$pid" -f /dev/null || kill -KILL "$pid" 2>/dev/null; wait "$pid"; [[ $? == "$1" ]]; }

@@ -21,10 +21,16 @@ entries() { wine reg query "$uninstall" /s | tr -d '\r' |
     awk '/^HKEY/ { version = "" } $1 == "DisplayVersion" { version = $3 } $1 == "Publisher" && $3 == "Zendrel" { print version }'; }
 box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; }
 box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
+# msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
+# end of its log (less its properties), then its status.
+msi() { timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn '/l*' "$(winepath -w "$work/msi.log")" || {
+    local status=$?
+    cat "$work/msi.log" 2>/dev/null | tr -d '\0\r' | grep -av '^Property(' | tail -n 20 >&2
+    echo "msiexec $1 ended with status $status" >&2 && return "$status"; }; }
 launched() { timeout 10 bash -c 'until grep -qF "$0" "$1"; do sleep 0.25; done' "$home" "$work/launches"; }
 
 timeout 120 wineboot --init >/dev/null 2>&1
-check "msiexec installs it silently" timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn
+check "msiexec installs it silently" msi /i "$msi"
 # Wine puts a per-machine shortcut in the user's Start menu; Windows in everyone's.
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物节律分析工具.lnk' | head -n 1)
 check "its Start-menu shortcut targets the program in Program Files" \
@@ -66,9 +72,9 @@ check "a platform that cannot start: the program's 工程1 box" timeout 20 xdoto
 keys Return
 check "then status 1" ended_with 1
 
-check "a newer version installs over it" timeout 120 wine msiexec /i "$(winepath -w "$newer")" /qn
+check "a newer version installs over it" msi /i "$newer"
 check "and replaces it in Apps & Features" test "$(entries)" = "$newer_version"
-check "msiexec removes it" timeout 120 wine msiexec /x "$(winepath -w "$newer")" /qn
+check "msiexec removes it" msi /x "$newer"
 check "leaving none of its files, shortcuts or entries" \
     test ! -e "$folder" -a -z "$(find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk')" -a -z "$(entries)"
 exit "${failed:-0}"
