@@ -150,6 +150,10 @@ static constexpr auto kWorkedExample = "Down*81 Tab Down*5 Tab Down*12 Tab Space
 // window at its fixed size (saved as a picture); then the clear button.
 TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
     const QString questions = label(3)->text() + label(5)->text() + label(7)->text();
+    // In the designed fonts: a Chinese character 12 pixels wide, and in the bold
+    // prompt 14, or 15 where Windows widens a bold Song glyph by a pixel.
+    EXPECT_TRUE(label(3)->width() == 17 * 12 && label(1)->width() >= 12 * 14 &&
+                QFontInfo(label(1)->font()).bold());
     play(kWorkedExample);
     const auto report = std::get<biorhythm::AnalysisReport>(biorhythm::analyseBirthDate(
         80, 4, 11, "1980年", "5月", "12日", std::chrono::year{2024} / 3 / 15));
