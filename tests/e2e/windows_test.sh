@@ -23,9 +23,9 @@ box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; 
 box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
 # msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
 # end of its log (less its properties), then its status.
-msi() { timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn '/l*' "$(winepath -w "$work/msi.log")" || {
+msi() { rm -f "$work/msi.log" && timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn '/l*' "$(winepath -w "$work/msi.log")" || {
     local status=$?
-    cat "$work/msi.log" 2>/dev/null | tr -d '\0\r' | grep -av '^Property(' | tail -n 20 >&2
+    tr -d '\0\r' 2>/dev/null <"$work/msi.log" | grep -av '^Property(' | tail -n 20 >&2
     echo "msiexec $1 ended with status $status" >&2 && return "$status"; }; }
 launched() { timeout 10 bash -c 'until grep -qF "$0" "$1"; do sleep 0.25; done' "$home" "$work/launches"; }
 
