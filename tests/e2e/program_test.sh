@@ -7,15 +7,10 @@
 # messages made fatal.
 # Usage: program_test.sh BIORHYTHM HOME-PAGE BARE-QT-WINDOW
 program=$1 home=$2 bare=$3
-work=$(mktemp -d)
-trap 'kill "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "$0")/common.sh"
+ending='kill "$weston" 2>/dev/null'
 # spoken TEXT: a screen reader finds that text among the program's windows (atspi_windows.py).
 spoken() { timeout 10 bash -c 'until "$0" | grep -qF "$1"; do sleep 0.5; done' "$(dirname "$0")/atspi_windows.py" "$1"; }
-start() {  # start BINARY: runs it and finds its window
-    "$1" >"$work/log" 2>&1 & pid=$!
-    window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-}
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1 && sleep 0.3; }
 exit_button=(413 534) home_button=(614 534)
 

@@ -8,10 +8,8 @@
 program=$1 ui_tests=$2
 compgen -G '/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so' >/dev/null ||
     { echo "qt6ct is not installed: the live colour schemes are not tried"; exit 77; }
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-export FONTCONFIG_FILE=$(realpath "$(dirname "$0")/../no-antialias.conf")
 . "$(dirname "$0")/common.sh"
+export FONTCONFIG_FILE=$(realpath "$(dirname "$0")/../no-antialias.conf")
 # Each scheme comes about 3 seconds after its file is renamed into place, and
 # the window's texts are measured until they show it.
 scheme() { mkdir -p "$work/qt6ct" && printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' "$1" >"$work/new" && mv "$work/new" "$work/qt6ct/qt6ct.conf"; }
@@ -20,8 +18,7 @@ reads() {  # reads WINDOW-COLOUR TEXT-COLOUR
         timeout 20 bash -c 'until "$0" --gtest_filter="ScreenCheck.*"; do sleep 1; done' "$ui_tests"
 }
 scheme darker
-XDG_CONFIG_HOME=$work QT_QPA_PLATFORMTHEME=qt6ct "$program" >"$work/log" 2>&1 & pid=$!
-window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+XDG_CONFIG_HOME=$work QT_QPA_PLATFORMTHEME=qt6ct start "$program"
 check "the texts read under qt6ct's darker scheme" reads '#222020' '#ffffff'
 scheme airy && check "then switched to airy" reads '#ffffff' '#000000'
 scheme darker && check "and back to darker" reads '#222020' '#ffffff'

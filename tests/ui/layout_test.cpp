@@ -9,7 +9,6 @@
 
 using namespace biorhythm::ui::testing;
 using LayoutTest = FormTest;
-using FitTest = FormTest;
 using ColourTest = FormTest;
 using biorhythm::ui::Form1;
 
@@ -51,7 +50,7 @@ static std::string linesMissing(const QImage& picture, const QWidget& box) {
     // bottom) or a column (left, right) between the ends.
     const auto line = [&](Qt::Edge edge, int n) {
         const bool row = edge == Qt::TopEdge || edge == Qt::BottomEdge;
-        const int across = edge == Qt::TopEdge    ? r.top() + n
+        const int across = edge == Qt::TopEdge      ? r.top() + n
                            : edge == Qt::BottomEdge ? r.bottom() - n
                            : edge == Qt::LeftEdge   ? r.left() + n
                                                     : r.right() - n;
@@ -67,13 +66,16 @@ static std::string linesMissing(const QImage& picture, const QWidget& box) {
         return first;
     };
     std::string missing;
-    for (const auto& [edge, name] : {std::pair{Qt::TopEdge, " top"}, {Qt::BottomEdge, " bottom"},
-                                     {Qt::LeftEdge, " left"}, {Qt::RightEdge, " right"}}) {
+    for (const auto& [edge, name] : {std::pair{Qt::TopEdge, " top"},
+                                     {Qt::BottomEdge, " bottom"},
+                                     {Qt::LeftEdge, " left"},
+                                     {Qt::RightEdge, " right"}}) {
         int n = 0;
         while (n < (edge == Qt::TopEdge ? top : depth) && qAbs(line(edge, n) - window) <= 2) ++n;
         const int colour = line(edge, n);
         int inner = n + 1;
-        while (inner <= n + depth && line(edge, inner) != -1 && qAbs(line(edge, inner) - colour) <= 2)
+        while (inner <= n + depth && line(edge, inner) != -1 &&
+               qAbs(line(edge, inner) - colour) <= 2)
             ++inner;
         if (colour == -1 || qAbs(colour - window) <= 2 || inner > n + depth) missing += name;
     }
@@ -92,11 +94,18 @@ static double contrast(QColor one, QColor other) {
     return qMax(luminance(one), luminance(other)) / qMin(luminance(one), luminance(other));
 }
 
+// Every pixel of `image`.
+static QList<QRgb> pixelsOf(const QImage& image) {
+    QList<QRgb> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) pixels << image.pixel(x, y);
+    return pixels;
+}
+
 // A text's background: the most common pixel of its box.
 static QRgb backgroundOf(const QImage& box) {
     QHash<QRgb, int> n;
-    for (int i = 0; i < box.width() * box.height(); ++i)
-        ++n[box.pixel(i % box.width(), i / box.width())];
+    for (QRgb pixel : pixelsOf(box)) ++n[pixel];
     return std::ranges::max(n.keys(), {}, [&](QRgb c) { return n[c]; });
 }
 
@@ -128,10 +137,8 @@ static void expectReadable(const QImage& picture, const Form1& form, QColor wind
         const QImage box = boxOf(picture, form, *form.findChild<QWidget*>(name));
         const QColor bg = backgroundOf(box);
         QColor seen = bg;
-        for (int i = 0; i < box.width() * box.height(); ++i)
-            if (const QColor c = box.pixel(i % box.width(), i / box.width());
-                contrast(c, bg) > contrast(seen, bg))
-                seen = c;
+        for (const QColor c : pixelsOf(box))
+            if (contrast(c, bg) > contrast(seen, bg)) seen = c;
         const int hueOff = qAbs(seen.hsvHue() - designed.hsvHue());
         if (designed == text ||
             (qGray(bg.rgb()) > qGray(text.rgb()) && contrast(designed, bg) >= 3))
@@ -143,45 +150,9 @@ static void expectReadable(const QImage& picture, const Form1& form, QColor wind
     }
 }
 
-// The whole road by keyboard to the worked example, as the colour test takes it.
-static constexpr auto kWorkedExample = "Down*81 Tab Down*5 Tab Down*12 Tab Space";
-
-// The road to the worked example: the results in full in their labels, the
-// window at its fixed size (saved as a picture); then the clear button.
-TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
-    const QString questions = label(3)->text() + label(5)->text() + label(7)->text();
-    // In the designed fonts: a Chinese character 12 pixels wide, and in the bold
-    // prompt 14, or 15 where Windows widens a bold Song glyph by a pixel.
-    EXPECT_TRUE(label(3)->width() == label(3)->text().size() * 12 &&
-                label(1)->width() >= label(1)->text().size() * 14 &&
-                QFontInfo(label(1)->font()).bold())
-        << label(3)->width() << " " << label(1)->width();
-    play(kWorkedExample);
-    const auto report = std::get<biorhythm::AnalysisReport>(biorhythm::analyseBirthDate(
-        80, 4, 11, "1980年", "5月", "12日", std::chrono::year{2024} / 3 / 15));
-    EXPECT_EQ(
-        (label(2)->text() + label(3)->text() + label(5)->text() + label(7)->text()).toStdString(),
-        report.greeting + report.intellect + report.emotion + report.physical);
-    for (int n : {3, 5, 7}) {  // a line per CR LF, above the label's note
-        EXPECT_EQ(label(n)->height() / label(n)->fontMetrics().lineSpacing(), 3) << n;
-        EXPECT_LT(label(n)->geometry().bottom(), label(n + 1)->y()) << n;
-    }
-    EXPECT_TRUE(form->size() == QSize(752, 569) && form->minimumSize() == form->maximumSize());
-    EXPECT_TRUE(form->grab().toImage().save(
-        QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(form->devicePixelRatioF())));
-
-    play("Command2");
-    EXPECT_EQ(label(2)->text(),
-              QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
-    EXPECT_EQ(label(3)->text() + label(5)->text() + label(7)->text(), questions);
-    // The day items wait until the month list is entered.
-    EXPECT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /31 Command2"));
-}
-
-// On the worked example, every text lies inside its frame and is not cut off,
-// every button's caption fits it, and every frame and button is drawn whole.
-TEST_F(FitTest, EveryTextFitsItsPlaceOnTheWorkedExample) {
-    play(kWorkedExample);
+// Every text of `form` lies inside its frame and is not cut off, every button's
+// caption fits it, and every frame and button is drawn whole.
+static void expectWhole(Form1* form) {
     for (auto* text : form->findChildren<biorhythm::ui::CaptionLabel*>()) {
         const QRect frame =
             text->parentWidget()->rect().adjusted(1, text->fontMetrics().height(), -1, -1);
@@ -210,6 +181,47 @@ TEST_F(FitTest, EveryTextFitsItsPlaceOnTheWorkedExample) {
         }
 }
 
+// The whole road by keyboard to the worked example, as the colour test takes it.
+static constexpr auto kWorkedExample = "Down*81 Tab Down*5 Tab Down*12 Tab Space";
+
+// The road to the worked example: the results in full in their labels, every
+// text inside its frame and not cut off, every button's caption fitting it,
+// every frame and button drawn whole, the window at its fixed size (saved as a
+// picture); a press on the next day counts one day more; then the clear button.
+TEST_F(LayoutTest, TheWorkedExampleShowsInFullUntilCleared) {
+    const QString questions = label(3)->text() + label(5)->text() + label(7)->text();
+    // In the designed fonts: a Chinese character 12 pixels wide, and in the bold
+    // prompt 14, or 15 where Windows widens a bold Song glyph by a pixel.
+    EXPECT_EQ(label(3)->width(), label(3)->text().size() * 12);
+    EXPECT_GE(label(1)->width(), label(1)->text().size() * 14);
+    EXPECT_TRUE(QFontInfo(label(1)->font()).bold());
+    play(kWorkedExample);
+    const auto report = std::get<biorhythm::AnalysisReport>(biorhythm::analyseBirthDate(
+        80, 4, 11, "1980年", "5月", "12日", std::chrono::year{2024} / 3 / 15));
+    EXPECT_EQ(
+        (label(2)->text() + label(3)->text() + label(5)->text() + label(7)->text()).toStdString(),
+        report.greeting + report.intellect + report.emotion + report.physical);
+    for (int n : {3, 5, 7}) {  // a line per CR LF, above the label's note
+        EXPECT_EQ(label(n)->height() / label(n)->fontMetrics().lineSpacing(), 3) << n;
+        EXPECT_LT(label(n)->geometry().bottom(), label(n + 1)->y()) << n;
+    }
+    EXPECT_TRUE(form->size() == QSize(752, 569) && form->minimumSize() == form->maximumSize());
+    form->grab().toImage().save(
+        QStringLiteral(BIORHYTHM_PICTURE_DIR "/form1@%1x.png").arg(form->devicePixelRatioF()));
+    expectWhole(form.get());
+
+    platform.todayIs = std::chrono::year{2024} / 3 / 16;  // past midnight
+    play("Command1");
+    EXPECT_EQ(label(2)->text(), QString::fromStdString(report.greeting)
+                                    .replace(QStringLiteral("16013天"), QStringLiteral("16014天")));
+    play("Command2");
+    EXPECT_EQ(label(2)->text(),
+              QStringLiteral("小提示：点击“开始分析”按钮后系统将给出分析结果！！"));
+    EXPECT_EQ(label(3)->text() + label(5)->text() + label(7)->text(), questions);
+    // The day items wait until the month list is entered.
+    EXPECT_EQ(lists(), QStringLiteral("选择年份 选择月份- 选择日期- /31 Command2"));
+}
+
 // The texts are drawn as the desktop's font set-up says, which by default
 // anti-aliases them: the hint has shades between its ink and its background.
 // Its comma is set as Simplified Chinese sets it, in the lower-left quarter of
@@ -218,10 +230,9 @@ TEST_F(LayoutTest, TextsAreDrawnAsTheDesktopsFontSetUpSays) {
     const QImage picture = form->grab().toImage();
     const QImage hint = boxOf(picture, *form, *label(2));
     const QRgb background = backgroundOf(hint);
-    QSet<QRgb> shades;
-    for (int i = 0; i < hint.width() * hint.height(); ++i)
-        shades << hint.pixel(i % hint.width(), i / hint.width());
-    EXPECT_GT(shades.size(), 2) << "the hint is drawn in its ink and its background alone";
+    const QList<QRgb> pixels = pixelsOf(hint);
+    EXPECT_GT(QSet<QRgb>(pixels.begin(), pixels.end()).size(), 2)
+        << "the hint is drawn in its ink and its background alone";
 
     const QFontMetrics metrics = label(2)->fontMetrics();
     const QString text = label(2)->text();
