@@ -10,6 +10,7 @@
 # Usage: windows.sh [--no-tests | --tests-after-legs]   (windows_build.sh's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/ticking.sh
 fail() { echo "Windows: FAILED: $*" >&2; exit 1; }
 bash scripts/setup.sh --windows
 packages=(
@@ -17,7 +18,7 @@ packages=(
     # Qt tools; GoogleTest's source; the icon, the zip and the installer
     cmake ninja-build make g++ pkg-config qt6-base-dev qt6-svg-dev libfontconfig-dev
     g++-mingw-w64-x86-64-posix googletest icoutils zip wixl msitools
-    dpkg-dev python3 qt6-translations-l10n
+    dpkg-dev python3 python3-olefile qt6-translations-l10n
     # the tests under Wine on a virtual display; the Song face Wine stands in for 宋体
     wine wine64 xvfb xauth xdotool x11-utils procps fonts-arphic-uming
 )
@@ -45,9 +46,10 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
     making=$cache/.making-windows-$suite-$$.tar.zst
     trap 'rm -f "$making"' EXIT
     echo "Windows: making its Debian $suite tree's tarball from $mirror"
-    mmdebstrap --quiet --mode=unshare --variant=apt --include="$(IFS=,; echo "${packages[*]}")" \
-        "$suite" "$making" "${sources[@]}" >"$out/mmdebstrap.log" 2>&1 ||
-        fail "mmdebstrap could not make the tree ($out/mmdebstrap.log)"
+    ticking "Windows: making the tree" "$out/mmdebstrap.log" \
+        mmdebstrap --mode=unshare --variant=apt --include="$(IFS=,; echo "${packages[*]}")" \
+        "$suite" "$making" "${sources[@]}" ||
+        { tail -n 30 "$out/mmdebstrap.log"; fail "mmdebstrap could not make the tree ($out/mmdebstrap.log, its end above)"; }
     mv "$making" "$tarball"
     find "$cache" -name "windows-$suite-*.tar.zst" -mtime +7 -delete
 fi
