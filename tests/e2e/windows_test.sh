@@ -1,24 +1,39 @@
 #!/usr/bin/env bash
-# The Windows installer and the installed program under Wine, on a virtual X
-# display (xvfb-run, no window manager), in a new Wine prefix: installed per
-# machine with msiexec, started from its Start-menu shortcut's target in
-# Program Files, its window found by its title, the keyboard road to the 工程1
-# box, the home page through Wine's browser bridge to a stand-in xdg-open, and
-# 退出程序; a start whose platform cannot start; then a newer version installed
-# over it, and the uninstall.
-# Usage: windows_test.sh MSI ITS-VERSION NEWER-MSI ITS-VERSION HOME-PAGE   (inside xvfb-run)
-msi=$1 version=$2 newer=$3 newer_version=$4 home=$5
-work=$(mktemp -d)
+# A Windows installer and the installed program under Wine, on a virtual X
+# display (xvfb-run, no window manager), in a new Wine prefix: installed with
+# msiexec, for all users into Program Files or for this user alone into
+# AppData\Local\Programs, touching nothing outside the profile but Windows
+# Installer's own records; started from its Start-menu shortcut's target, its
+# window found by its title, the keyboard road to the 工程1 box, the home page
+# through Wine's browser bridge to a stand-in xdg-open, and 退出程序; a start
+# whose platform cannot start; with the one for all users installed, the one
+# for a user alone refused; then a newer version installed over it, and the
+# uninstall.
+# Usage: windows_test.sh all-users|per-user RELEASE TEST-MSIS HOME-PAGE   (inside xvfb-run)
+#   RELEASE holds biorhythm-*-x64-SCOPE.msi, TEST-MSIS upgrade-SCOPE.msi (newer).
+scope=$1 msi=$(echo "$2"/biorhythm-*-x64-"$1".msi) newer=$3/upgrade-$1.msi home=$4
+. "$(dirname "$0")/common.sh"
+ending='wineserver -k 2>/dev/null'
 export WINEPREFIX=$work/prefix WINEDEBUG=-all XDG_CACHE_HOME=$work/cache
 # No desktop menu entries, no .NET or HTML engine to offer to download.
 export WINEDLLOVERRIDES='winemenubuilder.exe,mscoree,mshtml='
-trap 'kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-. "$(dirname "$0")/common.sh"
-folder="$WINEPREFIX/drive_c/Program Files/Biorhythm"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+version_of() { msiinfo export "$1" Property | tr -d '\r' | awk '$1 == "ProductVersion" { print $2 }'; }
 # entries: the Apps & Features entries of the program, one line each: its version.
 entries() { wine reg query "$uninstall" /s | tr -d '\r' |
     awk '/^HKEY/ { version = "" } $1 == "DisplayVersion" { version = $3 } $1 == "Publisher" && $3 == "Zendrel" { print version }'; }
+# outside_profile: the files outside the users' profiles, and the machine's
+# registry keys, as the prefix keeps them once Wine has written them out.
+outside_profile() {
+    wineserver -w
+    (cd "$WINEPREFIX/drive_c" && find . -path ./users -prune -o -print | LC_ALL=C sort)
+    sed -n 's/^\(\[.*\]\) [0-9]*$/\1/p' "$WINEPREFIX/system.reg" | LC_ALL=C sort
+}
+# What Windows Installer keeps of an install outside the profile: the package
+# and its icon, its records of the user's products, components and upgrade
+# codes, and (Wine's, where Windows keeps it in the profile) the Apps &
+# Features entry.
+installer_records='^(\./windows/Installer/|\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall)\\\\)'
 box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; }
 box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
 # msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
@@ -30,19 +45,29 @@ msi() { rm -f "$work/msi.log" && timeout 120 wine msiexec "$1" "$(winepath -w "$
 launched() { timeout 10 bash -c 'until grep -qF "$0" "$1"; do sleep 0.25; done' "$home" "$work/launches"; }
 
 timeout 120 wineboot --init >/dev/null 2>&1
+if [[ $scope == all-users ]]; then
+    folder="$WINEPREFIX/drive_c/Program Files/Biorhythm" key='HKLM\Software\Zendrel'
+else
+    folder="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/Biorhythm" key='HKCU\Software\Zendrel'
+fi
+before=$(outside_profile)
 check "msiexec installs it silently" msi /i "$msi"
-# Wine puts a per-machine shortcut in the user's Start menu; Windows in everyone's.
+[[ $scope == all-users ]] ||
+    check "touching nothing outside the profile but Windows Installer's own records" \
+        test -z "$(comm -13 <(echo "$before") <(outside_profile) | grep -vE "$installer_records")"
+# Wine puts a shortcut for all users in the user's Start menu; Windows in everyone's.
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物节律分析工具.lnk' | head -n 1)
-check "its Start-menu shortcut targets the program in Program Files" \
-    grep -qaF 'C:\Program Files\Biorhythm\biorhythm.exe' "$shortcut"
 target=$folder/biorhythm.exe
+check "its Start-menu shortcut targets the program in $(winepath -w "$folder")" \
+    grep -qaF "$(winepath -w "$target")" "$shortcut"
 check "a window program, which Windows starts without a console" \
     grep -q 'Subsystem.*Windows GUI' <(x86_64-w64-mingw32-objdump -p "$target")
-check "with its publisher and version in Apps & Features" test "$(entries)" = "$version"
+check "with its publisher and version in Apps & Features" test "$(entries)" = "$(version_of "$msi")"
 # The application manifest, resource 1 of type 24 (RT_MANIFEST).
 manifest=$(wrestool -x --raw --type=24 --name=1 "$target" 2>/dev/null)
 check "its manifest asks for Common Controls 6" grep -qE 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check "and names Windows 10 and 11 as its systems" grep -qF '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' <<<"$manifest"
+check "and leaves DPI awareness to Qt" test -z "$(grep -i dpiAware <<<"$manifest")"
 
 browser
 PATH=$work:$PATH wine "$target" >"$work/log" 2>&1 & pid=$!
@@ -72,9 +97,14 @@ check "a platform that cannot start: the program's 工程1 box" timeout 20 xdoto
 keys Return
 check "then status 1" ended_with 1
 
+if [[ $scope == all-users ]]; then
+    check "beside it, the installer for a user alone refuses, and installs nothing" \
+        test "$(msi /i "${msi/all-users/per-user}" 2>/dev/null; echo "$?" "$(entries)")" = "1603 $(version_of "$msi")"
+fi
 check "a newer version installs over it" msi /i "$newer"
-check "and replaces it in Apps & Features" test "$(entries)" = "$newer_version"
+check "and replaces it in Apps & Features" test "$(entries)" = "$(version_of "$newer")"
 check "msiexec removes it" msi /x "$newer"
-check "leaving none of its files, shortcuts or entries" \
-    test ! -e "$folder" -a -z "$(find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk')" -a -z "$(entries)"
+check "leaving none of its files, shortcuts, registry keys or entries" \
+    test ! -e "$folder" -a -z "$(find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk')" -a -z "$(entries)" \
+    -a -z "$(wine reg query "$key" 2>/dev/null)"
 exit "${failed:-0}"
