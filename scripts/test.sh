@@ -11,14 +11,16 @@
 #  3. beside both, in a Debian 12 tree of its own: the Windows build
 #     (windows.sh), its installer and, once the legs are done, its tests
 #     under Wine.
-# Skipped tests are named at the end. Whatever way it ends, nothing it started
-# is left running.
+# Each phase says when it starts and ends, the background ones too; their
+# whole logs follow at the end, with the skipped tests, each named. Whatever
+# way it ends, nothing it started is left running.
 # Usage: test.sh [SUITE...]   (default: bookworm trixie testing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 suites=("$@")
 [[ $# -gt 0 ]] || suites=(bookworm trixie testing)
 jobs="$(nproc)"
+phase() { echo "== $* ($(date +%H:%M:%S))"; }
 
 bash scripts/setup.sh --tests
 
@@ -59,15 +61,21 @@ trap 'exit 143' TERM
 # The legs run one after another, alongside this release's own checks below,
 # which need no display: much of a leg is unpacking, apt and waiting.
 mkdir -p build-legs && rm -f build-legs/failed build-legs/skipped
+exec {terminal}>&1
 for suite in "${suites[@]}"; do
+    phase "release leg $suite: started" >&"$terminal"
     bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || echo "$suite" >>build-legs/failed
+    phase "release leg $suite: ended$(grep -qx "$suite" build-legs/failed 2>/dev/null && echo ', FAILED')" >&"$terminal"
 done >build-legs/all.log 2>&1 &
 legs=$! && background+=("$legs")
-# The Windows build and its tests under Wine, beside them.
+# The Windows build and its tests under Wine, beside them; its own lines of
+# progress reach the terminal as they come.
 mkdir -p build-windows && rm -f build-windows/legs-done
-bash scripts/windows.sh --tests-after-legs >build-windows/all.log 2>&1 &
+(bash scripts/windows.sh --tests-after-legs 2>&1 | tee build-windows/all.log |
+    grep --line-buffered -E '^(Qt for )?Windows: ' | while read -r line; do phase "$line"; done) &
 windows=$! && background+=("$windows")
 
+phase "the sanitizer build and its tests: started"
 CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBIORHYTHM_WERROR=ON \
     -DBIORHYTHM_WITH_UI=ON -DBIORHYTHM_BENCH=OFF -DBIORHYTHM_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
@@ -76,8 +84,10 @@ cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1 \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizers/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui'
+    ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui' --no-tests=error
+phase "the sanitizer build and its tests: passed"
 
+phase "the package, built twice: started"
 for copy in one/biorhythm another/copy/of/biorhythm; do
     mkdir -p "$packages/$copy" && cp -a "$packages/source/." "$packages/$copy"
 done
@@ -88,7 +98,7 @@ done
     { tail -n 40 "$packages/another.log"; echo "FAILED: the package's build without tests"; exit 1; }
 diff <(cd "$packages/one" && sha256sum ./*.deb) <(cd "$packages/another/copy/of" && sha256sum ./*.deb) ||
     { echo "FAILED: the two builds of the package differ"; exit 1; }
-echo "package: two builds at different paths, the same bytes: $(cd "$packages/one" && echo ./*.deb)"
+phase "the package: two builds at different paths, the same bytes: $(cd "$packages/one" && echo ./*.deb)"
 
 wait "$legs" || true
 cat build-legs/all.log
