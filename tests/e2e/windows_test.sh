@@ -22,6 +22,8 @@ version_of() { msiinfo export "$1" Property | tr -d '\r' | awk '$1 == "ProductVe
 # entries: the Apps & Features entries of the program, one line each: its version.
 entries() { wine reg query "$uninstall" /s | tr -d '\r' |
     awk '/^HKEY/ { version = "" } $1 == "DisplayVersion" { version = $3 } $1 == "Publisher" && $3 == "Zendrel" { print version }'; }
+# none COMMAND...: COMMAND prints nothing; what it does print is the failure's reason.
+none() { local said; said=$("$@"); [[ -z $said ]] || { echo "$said" >&2; return 1; }; }
 # outside_profile: the files outside the users' profiles, and the machine's
 # registry keys, as the prefix keeps them once Wine has written them out.
 outside_profile() {
@@ -33,7 +35,7 @@ outside_profile() {
 # and its icon, its records of the user's products, components and upgrade
 # codes, and (Wine's, where Windows keeps it in the profile) the Apps &
 # Features entry.
-installer_records='^(\./windows/Installer/|\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall)\\\\)'
+installer_records='^(\./windows/Installer(/|$)|\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall)\\\\)'
 box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; }
 box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
 # msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
@@ -54,7 +56,7 @@ before=$(outside_profile)
 check "msiexec installs it silently" msi /i "$msi"
 [[ $scope == all-users ]] ||
     check "touching nothing outside the profile but Windows Installer's own records" \
-        test -z "$(comm -13 <(echo "$before") <(outside_profile) | grep -vE "$installer_records")"
+        none grep -vE "$installer_records" <(comm -13 <(echo "$before") <(outside_profile))
 # Wine puts a shortcut for all users in the user's Start menu; Windows in everyone's.
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物节律分析工具.lnk' | head -n 1)
 target=$folder/biorhythm.exe
@@ -97,14 +99,20 @@ check "a platform that cannot start: the program's 工程1 box" timeout 20 xdoto
 keys Return
 check "then status 1" ended_with 1
 
-if [[ $scope == all-users ]]; then
-    check "beside it, the installer for a user alone refuses, and installs nothing" \
-        test "$(msi /i "${msi/all-users/per-user}" 2>/dev/null; echo "$?" "$(entries)")" = "1603 $(version_of "$msi")"
-fi
+# refused PACKAGE: msiexec installs nothing of it, ending with Windows
+# Installer's status for a failed install, 1603, of which a Unix status keeps 67.
+refused() { msi /i "$1"; local status=$?; echo "status $status; in Apps & Features: $(entries)" >&2
+    [[ $status == $((1603 % 256)) && $(entries) == "$(version_of "$msi")" ]]; }
+[[ $scope != all-users ]] ||
+    check "beside it, the installer for a user alone refuses, and installs nothing" refused "${msi/all-users/per-user}"
 check "a newer version installs over it" msi /i "$newer"
 check "and replaces it in Apps & Features" test "$(entries)" = "$(version_of "$newer")"
 check "msiexec removes it" msi /x "$newer"
-check "leaving none of its files, shortcuts, registry keys or entries" \
-    test ! -e "$folder" -a -z "$(find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk')" -a -z "$(entries)" \
-    -a -z "$(wine reg query "$key" 2>/dev/null)"
+# left_behind: the program's folder, shortcuts, registry key and Apps & Features entries, where there are any.
+left_behind() {
+    ls -d "$folder" 2>/dev/null
+    find "$WINEPREFIX/drive_c" -name '人体生物节律分析工具.lnk'; entries
+    wine reg query "$key" /s >"$work/key" 2>&1 && tr -d '\r' <"$work/key"
+}
+check "leaving none of its files, shortcuts, registry keys or entries" none left_behind
 exit "${failed:-0}"
