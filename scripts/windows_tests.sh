@@ -97,9 +97,14 @@ prefix high-contrast 96 "${no_smoothing[@]}" "${contrast[@]}"
 echo "Windows: the colours in high-contrast black"
 widget_tests 'ColourTest.*'
 
-for scope in all-users per-user; do
-    echo "Windows: the installer for $scope, and the installed program"
-    display timeout 600 bash tests/e2e/windows_test.sh "$scope" "$out/release" "$out/test" "$home"
-done
+# Each installer with its places: the one for all users beside the one for a
+# user alone, which must refuse.
+release=$(echo "$out"/release/biorhythm-*-x64.zip) && release=${release%.zip}
+echo "Windows: the installer for all users, and the installed program"
+display timeout 600 bash tests/e2e/windows_test.sh "$release-all-users.msi" "$out/test/upgrade-all-users.msi" \
+    '%ProgramFiles%\Biorhythm' 'HKLM\Software\Zendrel' "$home" "$release-per-user.msi"
+echo "Windows: the installer for one user, and the installed program"
+display timeout 600 bash tests/e2e/windows_test.sh "$release-per-user.msi" "$out/test/upgrade-per-user.msi" \
+    '%LOCALAPPDATA%\Programs\Biorhythm' 'HKCU\Software\Zendrel' "$home"
 [[ -z ${failed:-} ]] || { echo "Windows: FAILED: the tests under Wine (above)"; exit 1; }
 echo "Windows: the core and widget tests, the layout and the colours at 100, 125, 150, 175 and 200 % and in high contrast, and both installers passed under Wine $(wine --version)"

@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # A Windows installer and the installed program under Wine, on a virtual X
 # display (xvfb-run, no window manager), in a new Wine prefix: installed with
-# msiexec, for all users into Program Files or for this user alone into
-# AppData\Local\Programs, touching nothing outside the profile but Windows
-# Installer's own records; started from its Start-menu shortcut's target, its
-# window found by its title, the keyboard road to the 工程1 box, the home page
-# through Wine's browser bridge to a stand-in xdg-open, and 退出程序; a start
-# whose platform cannot start; with the one for all users installed, the one
-# for a user alone refused; then a newer version installed over it, and the
-# uninstall.
-# Usage: windows_test.sh all-users|per-user RELEASE TEST-MSIS HOME-PAGE   (inside xvfb-run)
-#   RELEASE holds biorhythm-*-x64-SCOPE.msi, TEST-MSIS upgrade-SCOPE.msi (newer).
-scope=$1 msi=$(echo "$2"/biorhythm-*-x64-"$1".msi) newer=$3/upgrade-$1.msi home=$4
+# msiexec into its folder, touching nothing outside the profile but that
+# folder, its registry key and Windows Installer's own records; started from
+# its Start-menu shortcut's target, its window found by its title, the
+# keyboard road to the 工程1 box, the home page through Wine's browser bridge
+# to a stand-in xdg-open, and 退出程序; a start whose platform cannot start;
+# an installer that must refuse beside it refused; then a newer version
+# installed over it, and the uninstall, which leaves nothing of it.
+# Usage: windows_test.sh MSI NEWER-MSI FOLDER KEY HOME-PAGE [REFUSED-MSI]   (inside xvfb-run)
+#   FOLDER as Windows names it ('%ProgramFiles%\Biorhythm'), KEY its registry key.
+msi=$1 newer=$2 home=$5 refused_msi=${6:-}
 . "$(dirname "$0")/common.sh"
 ending='wineserver -k 2>/dev/null'
 export WINEPREFIX=$work/prefix WINEDEBUG=-all XDG_CACHE_HOME=$work/cache
@@ -32,10 +31,10 @@ outside_profile() {
     sed -n 's/^\(\[.*\]\) [0-9]*$/\1/p' "$WINEPREFIX/system.reg" | LC_ALL=C sort
 }
 # What Windows Installer keeps of an install outside the profile: the package
-# and its icon, its records of the user's products, components and upgrade
-# codes, and (Wine's, where Windows keeps it in the profile) the Apps &
-# Features entry.
-installer_records='^(\./windows/Installer(/|$)|\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall)\\\\)'
+# and its icon; its records of products, features, components and upgrade
+# codes, per machine and per user; and the Apps & Features entry (Wine keeps
+# a per-user one there too, where Windows keeps it in the profile).
+installer_records='^(\./windows/Installer(/|$)|\[Software\\\\(Classes\\\\Installer|Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall))\\\\)'
 box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; }
 box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
 # msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
@@ -47,16 +46,15 @@ msi() { rm -f "$work/msi.log" && timeout 120 wine msiexec "$1" "$(winepath -w "$
 launched() { timeout 10 bash -c 'until grep -qF "$0" "$1"; do sleep 0.25; done' "$home" "$work/launches"; }
 
 timeout 120 wineboot --init >/dev/null 2>&1
-if [[ $scope == all-users ]]; then
-    folder="$WINEPREFIX/drive_c/Program Files/Biorhythm" key='HKLM\Software\Zendrel'
-else
-    folder="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/Biorhythm" key='HKCU\Software\Zendrel'
-fi
+place=$(wine cmd /c echo "$3" | tr -d '\r' | sed 's/^C:\\//; s/\\/\//g') key=$4  # under C:
+folder=$WINEPREFIX/drive_c/$place
+# touched: what the install changed outside the profile, but for its own
+# folder and key and Windows Installer's records.
+touched() { comm -13 <(echo "$before") <(outside_profile) | grep -vE "$installer_records" |
+    grep -vF -e "./$place" -e "[$(sed 's/^[^\\]*\\//; s/\\/\\\\/g' <<<"$key")"; }
 before=$(outside_profile)
 check "msiexec installs it silently" msi /i "$msi"
-[[ $scope == all-users ]] ||
-    check "touching nothing outside the profile but Windows Installer's own records" \
-        none grep -vE "$installer_records" <(comm -13 <(echo "$before") <(outside_profile))
+check "touching nothing outside the profile but its own folder and key and Windows Installer's records" none touched
 # Wine puts a shortcut for all users in the user's Start menu; Windows in everyone's.
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/人体生物节律分析工具.lnk' | head -n 1)
 target=$folder/biorhythm.exe
@@ -76,9 +74,10 @@ PATH=$work:$PATH wine "$target" >"$work/log" 2>&1 & pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
 # Without a window manager, Wine's X window is the client area; a window that
 # cannot be resized offers a window manager no resizing (Motif hints, bit 2).
+# (No window found: id 1, which X refuses, where no id would wait for a click.)
 check "the window, found by its title, has a 752 x 569 client area and a fixed size" \
     grep -qzP '(?s)Width: 752\n\s*Height: 569\n.*_MOTIF_WM_HINTS\) = 0x3, 0x(?![0-9a-f]*[2367abef],)' \
-    <(xwininfo -id "$window"; xprop -id "$window" _MOTIF_WM_HINTS)
+    <(xwininfo -id "${window:-1}"; xprop -id "${window:-1}" _MOTIF_WM_HINTS)
 keys Tab space
 check "节律分析 with no date: the 工程1 box" box_open
 keys Return
@@ -103,8 +102,7 @@ check "then status 1" ended_with 1
 # Installer's status for a failed install, 1603, of which a Unix status keeps 67.
 refused() { msi /i "$1"; local status=$?; echo "status $status; in Apps & Features: $(entries)" >&2
     [[ $status == $((1603 % 256)) && $(entries) == "$(version_of "$msi")" ]]; }
-[[ $scope != all-users ]] ||
-    check "beside it, the installer for a user alone refuses, and installs nothing" refused "${msi/all-users/per-user}"
+[[ -z $refused_msi ]] || check "beside it, $(basename "$refused_msi") refuses, and installs nothing" refused "$refused_msi"
 check "a newer version installs over it" msi /i "$newer"
 check "and replaces it in Apps & Features" test "$(entries)" = "$(version_of "$newer")"
 check "msiexec removes it" msi /x "$newer"
