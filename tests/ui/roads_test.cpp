@@ -17,16 +17,14 @@ TEST_P(RoadTest, LogsAndLeavesTheListsAsExpected) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Roads, RoadTest, ::testing::ValuesIn(std::vector<Road>{
-    // Picks with the mouse and the arrow keys, from a list with and without the
-    // focus; the day list rebuilt for each month, 2000 a leap year as every
-    // fourth century is.
-    {"Combo1#80 Combo2#1 Combo2#4", "Click1 GotFocus2 Click2 Click2 | 1980年#80 5月#4 选择日期 /31 Combo2"},
+    // Picks with the arrow keys (the mouse picks below, from a list with and
+    // without the focus); the day list rebuilt for each month, 2000 a leap year
+    // as every fourth century is.
     {"Combo1#100 Tab Down*2", "Click1 GotFocus2 Click2 Click2 | 2000年#100 2月#1 选择日期 /29 Combo2"},
     // Typing is no pick, even of an item's text and on Return or leaving; it
     // keeps the cursor and is not completed.
     {"Combo1#80 Tab >5", "Click1 GotFocus2 | 1980年#80 5 选择日期- /0 Combo2"},
     {"Combo1#0 Home Delete >1 Return Tab", "Click1 GotFocus2 | 1900年 选择月份 选择日期- /0 Combo2"},
-    {"Combo1#0 Backspace*5 >2 Return", "Click1 | 2 选择月份 选择日期- /0 Combo1"},
     // The program moving the focus and another window's visit raise nothing.
     {"Combo1#80 Combo1- Combo1+ Backtab", "Click1 GotFocus1 | 1980年#80 选择月份- 选择日期- /0 Combo1"},
     {"Combo1#80 Combo2#4 away", "Click1 GotFocus2 Click2 | 1980年#80 5月#4 选择日期 /31 Combo2"},
