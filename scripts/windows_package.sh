@@ -85,7 +85,7 @@ for package in $(printf '%s\n' "${!files_of[@]}" | LC_ALL=C sort); do
     cp "/usr/share/doc/$package/copyright" "$folder/licenses/debian/$package.txt"
     files_by_package+="  debian/$package.txt:$(tr ' ' '\n' <<<"${files_of[$package]}" | LC_ALL=C sort -u | paste -sd ' ')"$'\n'
 done
-rm -rf "$out/release/qt-source" && cp -r "$qt/source" "$out/release/qt-source"
+cp -r "$qt/source" "$out/release/qt-source"
 qt_source=$(sed -n '1s/^qt6-base //p' "$qt/build/options.txt")
 qt_version=${qt_source%%+*}
 cat >"$folder/licenses/README.txt" <<TEXT

@@ -66,16 +66,16 @@ selected() {  # selected PATTERN...: how many listed tests any of them selects
     echo "$count"
 }
 widget_tests() {
-    local patterns pattern passed
+    local patterns pattern said passed selects
     IFS=: read -ra patterns <<<"$1"
     for pattern in "${patterns[@]}"; do
         [[ $(selected "$pattern") -gt 0 ]] || fail "the widget tests' pattern $pattern selects none of the ${#listed[@]} listed"
     done
     display timeout 300 wine "$ui_tests" --gtest_filter="$1" --gtest_brief=1 >"$out/widget-tests.log" 2>&1
-    tr -d '\r' <"$out/widget-tests.log"
-    passed=$(tr -d '\r' <"$out/widget-tests.log" | sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p')
-    [[ ${passed:-0} -eq $(selected "${patterns[@]}") ]] ||
-        fail "${passed:-no} widget tests of the $(selected "${patterns[@]}") that $1 selects passed"
+    said=$(tr -d '\r' <"$out/widget-tests.log") && echo "$said"
+    passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$said")
+    selects=$(selected "${patterns[@]}")
+    [[ ${passed:-0} -eq $selects ]] || fail "${passed:-no} widget tests of the $selects that $1 selects passed"
     end_wine
 }
 # The layout at Windows' scalings: every text and caption fits its place, and
