@@ -138,10 +138,11 @@ awk '/<File / { sub(/ KeyPath="yes"/, "") }
         print "<RegistryValue Root=\"HKCU\" Key=\"Software\\Zendrel\\Biorhythm\\Files\" Name=\"" id \
             "\" Type=\"integer\" Value=\"1\" KeyPath=\"yes\"/><RemoveFolder Id=\"Remove" id "\" On=\"uninstall\"/>" }' \
     "$out/msi/files-perMachine.wxs" >"$out/msi/files-perUser.wxs"
+home_page=$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")
 msi() {  # msi SCOPE VERSION OUTPUT
     local described=(-a x64 -D Win64=yes -D Scope="$1" -D Version="$2" -D Files="$name"
         -D Icon=../program/data/windows/biorhythm.ico -D Name=- -D Comment=- -D Downgrade=- -D MachineInstalled=-
-        -D HomePage="$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")")
+        -D HomePage="$home_page")
     # The product code follows from the upgrade code, the version and the scope.
     local upgrade_code product_code
     upgrade_code=$(cd "$out/msi" && wixl -E "${described[@]}" -D ProductCode=- biorhythm.wxs |
