@@ -80,11 +80,9 @@ widget_tests() {
 }
 # The layout at Windows' scalings: every text and caption fits its place, and
 # every frame and button is drawn whole; and every text reads on each colour
-# scheme, measured where the font set-up draws no anti-aliasing (FontSmoothing
-# 0), so that every stroke is whole pixels of its text's colour.
-no_smoothing=('HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0)
+# scheme (the colour test's fonts ask for no anti-aliasing themselves).
 for dpi in 96 120 144 168 192; do
-    prefix "$dpi-dpi" "$dpi" "${no_smoothing[@]}"
+    prefix "$dpi-dpi" "$dpi"
     echo "Windows: the layout and the colours at $((dpi * 100 / 96)) %"
     widget_tests 'LayoutTest.TheWorkedExample*:ColourTest.*'
 done
@@ -93,7 +91,7 @@ done
 contrast=('HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ 0)
 for colour in Background ButtonFace Window InfoWindow Menu; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '0 0 0'); done
 for colour in ButtonText WindowText InfoText MenuText ButtonHilight; do contrast+=('HKCU\Control Panel\Colors' "$colour" REG_SZ '255 255 255'); done
-prefix high-contrast 96 "${no_smoothing[@]}" "${contrast[@]}"
+prefix high-contrast 96 "${contrast[@]}"
 echo "Windows: the colours in high-contrast black"
 widget_tests 'ColourTest.*'
 
