@@ -9,4 +9,4 @@ failing_as=${failing_as:-$(basename "$0" .sh)}
 fail() { echo "$failing_as: FAILED: $*" >&2; exit 1; }
 fail_later() { echo "$failing_as: FAILED: $*" >&2; failed=1; }
 failed_so_far() { [[ -z ${failed:-} ]]; }
-trap 'status=$? && trap - ERR && fail "$(basename "$0") line $LINENO: $BASH_COMMAND (status $status)"' ERR
+trap 'status=$? && trap - ERR && fail "$(basename "$0") line $LINENO: ${BASH_COMMAND%%$'"'\\n'"'*} (status $status)"' ERR

@@ -11,7 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 suite=$1 dsc=$(realpath "$2")
-fail() { echo "release leg $suite: FAILED: $*" >&2; exit 1; }
+failing_as="release leg $suite"
+. scripts/failing.sh
 out=$(realpath -m "build-legs/$suite")
 rm -rf "$out" && mkdir -p "$out"
 

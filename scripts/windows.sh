@@ -8,10 +8,10 @@
 # list fails here on every machine alike. Qt for Windows stays cached outside
 # the tree. What it makes is left in build-windows/.
 # Usage: windows.sh [--no-tests | --tests-after-legs]   (windows_build.sh's)
-set -euo pipefail
+failing_as=Windows
 cd "$(dirname "$0")/.."
+. scripts/failing.sh
 . scripts/ticking.sh
-fail() { echo "Windows: FAILED: $*" >&2; exit 1; }
 bash scripts/setup.sh --windows
 packages=(
     # the build: Qt for Windows and the program with mingw-w64 and Debian 12's
@@ -84,4 +84,4 @@ unshare --map-root-user --map-users="$(ids /etc/subuid)" --map-groups="$(ids /et
         bash -euo pipefail -c "
         apt-get -qq update && DEBIAN_FRONTEND=noninteractive apt-get -qq -y dist-upgrade >/dev/null
         cd /build/source && exec bash scripts/windows_build.sh \"\$@\"" windows_build.sh "$@"
-' windows "$tarball" "$out" "$qt_cache" "$@"
+' windows "$tarball" "$out" "$qt_cache" "$@" || fail "the Windows tree ended with status $? (above)"

@@ -8,11 +8,11 @@
 # Usage: windows_build.sh [--no-tests | --tests-after-legs]
 #   --tests-after-legs: the tests wait for build-windows/legs-done (test.sh's),
 #   so that Wine has the display's focus and the cores to itself.
-set -euo pipefail
+failing_as=Windows
 cd "$(dirname "$0")/.."
-fail() { echo "Windows: FAILED: $*"; exit 1; }
-qt=$(bash scripts/windows_qt.sh)
-bash scripts/windows_package.sh "$qt" /build
+. scripts/failing.sh
+qt=$(bash scripts/windows_qt.sh) || fail "Qt for Windows (above)"
+bash scripts/windows_package.sh "$qt" /build || fail "the release (above)"
 [[ " $* " != *" --no-tests "* ]] || exit 0
 
 again=/build/again/copy/of

@@ -8,10 +8,10 @@
 # window at 200 % (1504 x 1138); every run is bounded, and every one runs: any
 # failure fails the whole, after the rest.
 # Usage: windows_tests.sh QT OUT
-set -euo pipefail
+failing_as=Windows
 cd "$(dirname "$0")/.."
+. scripts/failing.sh
 qt=$1 out=$2
-fail() { echo "Windows: FAILED: $*"; failed=1; }
 cmake --build "$out/program" -j"$(nproc)"
 home=$(sed -n 's/^BIORHYTHM_HOME_PAGE:STRING=//p' "$out/program/CMakeCache.txt")
 
@@ -20,8 +20,13 @@ export WINEQT_FORCE_STDERR_LOGGING=1
 windows_path() { echo "Z:${1//\//\\}"; }
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"
 export WINEPATH="$WINEPATH;$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
-display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@" || fail "$* (above)"; }
-end_wine() { wineserver -k 2>/dev/null || true; }  # whatever of Wine is still running; maybe none
+display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@" || fail_later "$* (above)"; }
+# Whatever of Wine is still running, maybe nothing, is ended; a prefix whose
+# processes do not end is named.
+end_wine() {
+    wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -w || fail_later "Wine's processes in $(basename "$WINEPREFIX") did not end within 30 s"
+}
 trap end_wine EXIT
 prefixes=$out/wine && rm -rf "$prefixes" && mkdir -p "$prefixes"
 # prefix NAME DPI [KEY NAME TYPE VALUE]...: a copy of the first prefix at DPI,
@@ -31,18 +36,18 @@ prefix() {
     cp -a "$prefixes/base" "$WINEPREFIX"
     set -- 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$2" \
         'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' LogPixels REG_DWORD "$2" "${@:3}"
-    local said
+    local said status
     while [[ $# -gt 0 ]]; do
-        said=$(timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f 2>&1) ||
-            fail "setting $1\\$2 to $4 in the prefix $(basename "$WINEPREFIX") (status $?): $(tail -n 5 <<<"$said")"
+        said=$(timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f 2>&1) && status=0 || status=$?
+        [[ $status -eq 0 ]] ||
+            fail_later "setting $1\\$2 to $4 in the prefix $(basename "$WINEPREFIX") (status $status): $(tail -n 5 <<<"$said")"
         shift 4
     done
     end_wine
 }
 # Made off the display: its desktop process is ended, so that the tests' own
 # runs start one on the virtual display.
-WINEPREFIX=$prefixes/base timeout 120 wineboot --init >/dev/null 2>&1 ||
-    { echo "Windows: FAILED: wineboot could not make a Wine prefix"; exit 1; }
+WINEPREFIX=$prefixes/base timeout 120 wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
 WINEPREFIX=$prefixes/base end_wine
 
 # The core and widget tests at 100 %, one at a time: the widget tests' windows
@@ -69,13 +74,13 @@ widget_tests() {
     local patterns pattern said passed selects
     IFS=: read -ra patterns <<<"$1"
     for pattern in "${patterns[@]}"; do
-        [[ $(selected "$pattern") -gt 0 ]] || fail "the widget tests' pattern $pattern selects none of the ${#listed[@]} listed"
+        [[ $(selected "$pattern") -gt 0 ]] || fail_later "the widget tests' pattern $pattern selects none of the ${#listed[@]} listed"
     done
     display timeout 300 wine "$ui_tests" --gtest_filter="$1" --gtest_brief=1 >"$out/widget-tests.log" 2>&1
     said=$(tr -d '\r' <"$out/widget-tests.log") && echo "$said"
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$said")
     selects=$(selected "${patterns[@]}")
-    [[ ${passed:-0} -eq $selects ]] || fail "${passed:-no} widget tests of the $selects that $1 selects passed"
+    [[ ${passed:-0} -eq $selects ]] || fail_later "${passed:-no} widget tests of the $selects that $1 selects passed"
     end_wine
 }
 # The layout at Windows' scalings: every text and caption fits its place, and
@@ -103,6 +108,6 @@ display timeout 600 bash tests/e2e/windows_test.sh "$release-all-users.msi" "$ou
     '%ProgramFiles%\Biorhythm' 'HKLM\Software\Zendrel' "$home" "$release-per-user.msi"
 echo "Windows: the installer for one user, and the installed program"
 display timeout 600 bash tests/e2e/windows_test.sh "$release-per-user.msi" "$out/test/upgrade-per-user.msi" \
-    '%LOCALAPPDATA%\Programs\Biorhythm' 'HKCU\Software\Zendrel' "$home"
-[[ -z ${failed:-} ]] || { echo "Windows: FAILED: the tests under Wine (above)"; exit 1; }
+    '%LOCALAPPDATA%\Programs\Biorhythm' 'HKCU\Software\Zendrel' "$home" "$release-all-users.msi"
+failed_so_far || fail "the tests under Wine (above)"
 echo "Windows: the core and widget tests, the layout and the colours at 100, 125, 150, 175 and 200 % and in high contrast, and both installers passed under Wine $(wine --version)"

@@ -13,9 +13,12 @@ export FONTCONFIG_FILE=$(realpath "$(dirname "$0")/../no-antialias.conf")
 # Each scheme comes about 3 seconds after its file is renamed into place, and
 # the window's texts are measured until they show it.
 scheme() { mkdir -p "$work/qt6ct" && printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' "$1" >"$work/new" && mv "$work/new" "$work/qt6ct/qt6ct.conf"; }
-reads() {  # reads WINDOW-COLOUR TEXT-COLOUR
-    BIORHYTHM_WINDOW=$window BIORHYTHM_WINDOW_COLOUR=$1 BIORHYTHM_TEXT_COLOUR=$2 QT_QPA_PLATFORM=xcb \
-        timeout 20 bash -c 'until "$0" --gtest_filter="ScreenCheck.*"; do sleep 1; done' "$ui_tests"
+# reads WINDOW-COLOUR TEXT-COLOUR: the measuring test ran (a filter that
+# selects none passes in GoogleTest) and passed.
+reads() {
+    BIORHYTHM_WINDOW=$window BIORHYTHM_WINDOW_COLOUR=$1 BIORHYTHM_TEXT_COLOUR=$2 QT_QPA_PLATFORM=xcb timeout 20 bash -c \
+        'until "$0" --gtest_filter="ScreenCheck.*" >"$1" && grep -q "^\[  PASSED  \] [1-9]" "$1"; do sleep 1; done' \
+        "$ui_tests" "$work/measured" || { tail -n 20 "$work/measured" >&2; return 1; }
 }
 scheme darker
 XDG_CONFIG_HOME=$work QT_QPA_PLATFORMTHEME=qt6ct start "$program"

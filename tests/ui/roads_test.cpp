@@ -28,6 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Roads, RoadTest, ::testing::ValuesIn(std::vector<Road>{
     // The program moving the focus and another window's visit raise nothing.
     {"Combo1#80 Combo1- Combo1+ Backtab", "Click1 GotFocus1 | 1980年#80 选择月份- 选择日期- /0 Combo1"},
     {"Combo1#80 Combo2#4 away", "Click1 GotFocus2 Click2 | 1980年#80 5月#4 选择日期 /31 Combo2"},
+    // A click on a list not yet open raises nothing.
+    {"Combo2#3 Combo3@ Combo2@", " | 选择年份 选择月份- 选择日期- /0 Combo1"},
     // Entering an earlier list starts the later ones over.
     {"Combo1#80 Combo2#4 Combo3#11 Combo2@",
      "Click1 GotFocus2 Click2 GotFocus3 Click3 GotFocus2 | 1980年#80 5月#4 选择日期- /0 Combo2"},
