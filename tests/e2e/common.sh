@@ -10,7 +10,11 @@ check() { "${@:2}" >/dev/null 2>"$work/why" || { echo "FAILED: $1"; tail -n 30 "
 equal() { [[ $1 == "$2" ]] || { echo "got \"$1\", not \"$2\"" >&2; return 1; }; }
 # ended_with STATUS: the program ends within 10 seconds, with that status; one
 # that does not end is ended, and fails the check.
-ended_with() { timeout 10 tail --pid="$pid" -f /dev/null || kill -KILL "$pid" 2>/dev/null; wait "$pid"; [[ $? == "$1" ]]; }
+ended_with() {
+    timeout 10 tail --pid="$pid" -f /dev/null || { echo "it did not end within 10 s" >&2; kill -KILL "$pid" 2>/dev/null; }
+    wait "$pid"
+    equal "status $?" "status $1"
+}
 # start PROGRAM: runs it, its output in the log, and finds its window by its process.
 start() {
     "$1" >"$work/log" 2>&1 & pid=$!

@@ -43,6 +43,7 @@ box_open() { timeout 20 xdotool search --sync --onlyvisible --name '^工程1$'; 
 msi() { rm -f "$work/msi.log" && timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn '/l*' "$(winepath -w "$work/msi.log")" || {
     local status=$?
     tr -d '\0\r' 2>/dev/null <"$work/msi.log" | grep -av '^Property(' | tail -n 20 >&2
+    [[ $status -ne 124 ]] || { echo "msiexec $1 did not end within 120 s" >&2 && return "$status"; }
     echo "msiexec $1 ended with status $status" >&2 && return "$status"; }; }
 launched() { timeout 10 bash -c 'until grep -qF "$0" "$1"; do sleep 0.25; done' "$home" "$work/launches"; }
 

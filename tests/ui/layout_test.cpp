@@ -251,8 +251,10 @@ TEST_F(LayoutTest, TextsAreDrawnAsTheDesktopsFontSetUpSays) {
 // white on black and qt6ct's airy.
 TEST_F(ColourTest, EveryTextReadsOnEverySchemeSwitchedWhileOpen) {
     // Measured where no text is anti-aliased, so that every stroke is whole
-    // pixels of its colour: the fonts ask for it themselves, which Qt honours
-    // on every platform (Wine smooths Qt's text whatever FontSmoothing says).
+    // pixels of its colour: the fonts ask for it themselves (Wine smooths Qt's
+    // text whatever FontSmoothing says). Qt's DirectWrite engine, which
+    // Windows uses when it scales, does not heed it; there the strokes are
+    // thick enough.
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         QFont font = widget->font();
         font.setStyleStrategy(QFont::NoAntialias);
