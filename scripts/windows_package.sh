@@ -15,6 +15,13 @@ qt=$1 out=$2
 jobs=$(nproc)
 TZ=UTC0 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
 export TZ SOURCE_DATE_EPOCH
+version=$(dpkg-parsechangelog -SVersion)
+# Windows Installer tells versions apart by their first three fields alone: a
+# release that raised only the fourth would not install over the one before.
+IFS=. read -r major minor patch fourth <<<"$version"
+[[ ${fourth:-0} == 0 ]] || fail "version $version: Windows Installer compares only a version's first three" \
+    "fields, so it would take this release for $major.$minor.$patch, the one before, and not install it over" \
+    "that; raise the third field in debian/changelog (to $major.$minor.$((patch + 1)).0) and keep the fourth at 0"
 
 # The icon is rendered by a build for this machine.
 cmake -S . -B "$out/host" -DBIORHYTHM_TESTS=OFF -DBIORHYTHM_BENCH=OFF >/dev/null
@@ -30,7 +37,6 @@ cmake --build "$out/program" --target biorhythm -j"$jobs"
 
 # The program's folder: Qt's libraries and the plugins the program loads, the
 # mingw runtime, Qt's Chinese texts, and the licences that come with them.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/program/CMakeCache.txt")
 name=biorhythm-$version-x64
 folder=$out/msi/$name
 rm -rf "$out/msi" "$out/release" "$out/test" && mkdir -p "$out/release" "$out/test"
@@ -49,7 +55,9 @@ cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$folder/translations/"
 bash scripts/windows_notices.sh "$qt" "$out/program/app/biorhythm.map" "$folder" "${runtime[@]}"
 cp -r "$qt/source" "$out/release/qt-source"
 x86_64-w64-mingw32-strip "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll
-# Every file and folder of the zip and the installer's cabinet: one time.
+# Every file and folder of the zip and the installer's cabinet: one time, and
+# modes that no umask changes.
+chmod -R u=rwX,go=rX "$folder"
 find "$folder" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 (cd "$out/msi" && find "$name" | LC_ALL=C sort | zip -qX -@ "$out/release/$name.zip")
 
@@ -88,7 +96,6 @@ msi() {  # msi SCOPE VERSION OUTPUT
 }
 # The same installers, their third version field raised, stand in for newer
 # versions in the tests.
-IFS=. read -r major minor patch _ <<<"$version"
 for scope in perMachine perUser; do
     file=$(sed 's/perMachine/all-users/; s/perUser/per-user/' <<<"$scope")
     msi "$scope" "$major.$minor.$patch" "$out/release/$name-$file.msi"
