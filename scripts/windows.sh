@@ -7,11 +7,38 @@
 # pid namespaces, with /dev, /proc and a tmpfs bound in. A tool left out of the
 # list fails here on every machine alike. Qt for Windows stays cached outside
 # the tree. What it makes is left in build-windows/.
-# Usage: windows.sh [--no-tests | --tests-after-legs]   (windows_build.sh's)
+# Usage: windows.sh [--no-tests | --tests-after-legs] [SIGNING...]
+#   --no-tests, --tests-after-legs: windows_build.sh's
+#   --sign CERTIFICATE [--key KEY] [--passphrase-file FILE] [--timestamp URL]
+#       [--ca-file CA] [--openpgp-key KEY-ID]: the publisher's signature on
+#       every program file and both installers (windows_signing.sh): a PKCS#12
+#       file, or a PEM certificate chain (leaf first) with its PEM key; the
+#       passphrase read from FILE, or asked on the terminal where the key has
+#       one; an RFC 3161 time-stamp server, else debian/changelog's time; the
+#       CA to verify against, else the system's. With an OpenPGP key,
+#       SHA256SUMS is signed too (SHA256SUMS.asc, armoured, detached).
+#   --attach RELEASE [--ca-file CA]: the signatures of a published release
+#       (RELEASE/signatures) attached to the files they belong to, as
+#       rebuild_windows.sh does.
 failing_as=Windows
 cd "$(dirname "$0")/.."
 . scripts/failing.sh
 . scripts/ticking.sh
+build_options=() certificate= key= passphrase_file= timestamp= ca_file= openpgp_key= attach=
+while [[ $# -gt 0 ]]; do
+    case $1 in
+        --no-tests | --tests-after-legs) build_options+=("$1") ;;
+        --sign) certificate=$(realpath "$2") && shift ;;
+        --key) key=$(realpath "$2") && shift ;;
+        --passphrase-file) passphrase_file=$(realpath "$2") && shift ;;
+        --timestamp) timestamp=$2 && shift ;;
+        --ca-file) ca_file=$(realpath "$2") && shift ;;
+        --openpgp-key) openpgp_key=$2 && shift ;;
+        --attach) attach=$(realpath "$2") && shift ;;
+        *) fail "unknown option $1 (see the usage at the top of scripts/windows.sh)" ;;
+    esac
+    shift
+done
 bash scripts/setup.sh --windows
 packages=(
     # the build: Qt for Windows and the program with mingw-w64 and Debian 12's
@@ -21,6 +48,8 @@ packages=(
     dpkg-dev python3 python3-olefile qt6-translations-l10n
     # the tests under Wine on a virtual display; the Song face Wine stands in for 宋体
     wine wine64 xvfb xauth xdotool x11-utils procps fonts-arphic-uming
+    # signing, and a rebuilder's other host name and clock
+    osslsigncode openssl ca-certificates hostname faketime
 )
 suite=bookworm
 cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}
@@ -55,6 +84,37 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
 fi
 exec {lock}>&-
 
+# What signs the release goes to build-windows/signing, the user's alone and
+# removed at the end, which the tree sees as /build/signing.
+signing=$out/signing
+rm -rf "$signing"
+trap 'rm -rf "$signing"' EXIT
+if [[ -n $certificate || -n $attach ]]; then
+    (umask 077 && mkdir "$signing")
+    [[ -z $ca_file ]] || cp "$ca_file" "$signing/ca.pem"
+fi
+if [[ -n $attach ]]; then
+    [[ -d $attach/signatures ]] || fail "$attach has no signatures/ folder"
+    cp -r "$attach/signatures" "$signing/"
+elif [[ -n $certificate ]]; then
+    if [[ -n $key ]]; then
+        cp "$certificate" "$signing/certificate.pem" && cp "$key" "$signing/key.pem"
+        # A key without a passphrase opens with an empty one.
+        needs_passphrase() { ! openssl pkey -in "$key" -passin pass: -noout 2>/dev/null; }
+    else
+        cp "$certificate" "$signing/certificate.p12"
+        needs_passphrase() { true; }
+    fi
+    if [[ -n $passphrase_file ]]; then
+        cp "$passphrase_file" "$signing/passphrase"
+    elif needs_passphrase; then
+        [[ -t 0 ]] || fail "the key has a passphrase: give it with --passphrase-file, or run this on a terminal"
+        read -rsp "The signing key's passphrase: " passphrase && echo
+        printf '%s' "$passphrase" >"$signing/passphrase" && unset passphrase
+    fi
+    [[ -z $timestamp ]] || echo "$timestamp" >"$signing/timestamp"
+fi
+
 # The source as a clean clone has it, with any files not yet committed, every
 # file new to the build kept in build-windows/, so that none is taken for one
 # it built before.
@@ -84,4 +144,10 @@ unshare --map-root-user --map-users="$(ids /etc/subuid)" --map-groups="$(ids /et
         bash -euo pipefail -c "
         apt-get -qq update && DEBIAN_FRONTEND=noninteractive apt-get -qq -y dist-upgrade >/dev/null
         cd /build/source && exec bash scripts/windows_build.sh \"\$@\"" windows_build.sh "$@"
-' windows "$tarball" "$out" "$qt_cache" "$@" || fail "the Windows tree ended with status $? (above)"
+' windows "$tarball" "$out" "$qt_cache" "${build_options[@]}" || fail "the Windows tree ended with status $? (above)"
+if [[ -n $openpgp_key ]]; then
+    gpg --local-user "$openpgp_key" --armor --detach-sign --yes --output "$out/release/SHA256SUMS.asc" \
+        "$out/release/SHA256SUMS" || fail "signing SHA256SUMS with the OpenPGP key $openpgp_key"
+    gpg --verify "$out/release/SHA256SUMS.asc" "$out/release/SHA256SUMS" 2>/dev/null ||
+        fail "SHA256SUMS.asc does not verify"
+fi

@@ -6,12 +6,16 @@
 # else there. The same source gives the same bytes at any path: every time
 # stamp is debian/changelog's, and the MSI's codes follow from what it holds.
 # What the tests need besides (an installer of a newer version) goes to
-# OUT/test, the files the installer is made from to OUT/msi.
-# Usage: windows_package.sh QT OUT
+# OUT/test, the files the installer is made from to OUT/msi. With SIGNING
+# (windows_signing.sh), every program file of the folder is signed before the
+# zip and the installers are made of it, then the installers, and the
+# detached signatures go to OUT/release/signatures.
+# Usage: windows_package.sh QT OUT [SIGNING]
 failing_as=Windows
 cd "$(dirname "$0")/.."
 . scripts/failing.sh
-qt=$1 out=$2
+. scripts/windows_signing.sh
+qt=$1 out=$2 signing=${3:-} signatures=$2/release/signatures
 jobs=$(nproc)
 TZ=UTC0 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
 export TZ SOURCE_DATE_EPOCH
@@ -55,6 +59,8 @@ cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$folder/translations/"
 bash scripts/windows_notices.sh "$qt" "$out/program/app/biorhythm.map" "$folder" "${runtime[@]}"
 cp -r "$qt/source" "$out/release/qt-source"
 x86_64-w64-mingw32-strip "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll
+mapfile -t programs < <(find "$folder" -type f \( -name '*.exe' -o -name '*.dll' \) | LC_ALL=C sort)
+signed "$out/msi" "${programs[@]}"
 # Every file and folder of the zip and the installer's cabinet: one time, and
 # modes that no umask changes.
 chmod -R u=rwX,go=rX "$folder"
@@ -101,6 +107,7 @@ for scope in perMachine perUser; do
     msi "$scope" "$major.$minor.$patch" "$out/release/$name-$file.msi"
     msi "$scope" "$major.$minor.$((patch + 1))" "$out/test/upgrade-$file.msi"
 done
+signed "$out/release" "$out/release/$name-all-users.msi" "$out/release/$name-per-user.msi"
 (cd "$out/release" && find . -type f ! -name SHA256SUMS | LC_ALL=C sort | sed 's|^\./||' |
     xargs sha256sum >SHA256SUMS)
 echo "Windows: the release in $out/release: $(cd "$out/release" && ls | paste -sd ' ')"
