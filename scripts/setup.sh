@@ -22,7 +22,7 @@ packages=(
     git procps clang libclang-rt-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool libx11-dev libxdamage-dev
     weston dbus at-spi2-core python3-pyatspi faketime
-    dpkg-dev sbuild autopkgtest
+    dpkg-dev sbuild autopkgtest reprotest disorderfs
 )
 # --windows: the Windows build runs in a Debian 12 tree that mmdebstrap makes
 # (windows.sh); this machine needs only what makes and enters it.

@@ -5,9 +5,10 @@
 #     build-time tests and lintian, and autopkgtest tests the installed package;
 #  2. meanwhile, on this machine's release: a clang build under AddressSanitizer
 #     and UndefinedBehaviorSanitizer that runs the core and widget tests; and
-#     the Debian package built from two copies of the source at different
-#     paths, once with its build-time tests and once without (nocheck), which
-#     must give the same bytes;
+#     the Debian package built twice by Debian's reprotest, the second build
+#     varying all that a rebuilder's machine may (the path, the clock, the
+#     time zone, the locale, the umask, the number of CPUs, the host name,
+#     the file order, ...), which must give the same bytes;
 #  3. beside both, in a Debian 12 tree of its own: the Windows build
 #     (windows.sh), its installer and, once the legs are done, its tests
 #     under Wine.
@@ -87,18 +88,15 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'core|ui' --no-tests=error
 phase "the sanitizer build and its tests: passed"
 
-phase "the package, built twice: started"
-for copy in one/biorhythm another/copy/of/biorhythm; do
-    mkdir -p "$packages/$copy" && cp -a "$packages/source/." "$packages/$copy"
-done
-(cd "$packages/one/biorhythm" && dpkg-buildpackage -us -uc -b) >"$packages/one.log" 2>&1 ||
-    { tail -n 40 "$packages/one.log"; echo "FAILED: the package's build ($packages/one.log)"; exit 1; }
-(cd "$packages/another/copy/of/biorhythm" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -Pnocheck) \
-    >"$packages/another.log" 2>&1 ||
-    { tail -n 40 "$packages/another.log"; echo "FAILED: the package's build without tests"; exit 1; }
-diff <(cd "$packages/one" && sha256sum ./*.deb) <(cd "$packages/another/copy/of" && sha256sum ./*.deb) ||
-    { echo "FAILED: the two builds of the package differ"; exit 1; }
-phase "the package: two builds at different paths, the same bytes: $(cd "$packages/one" && echo ./*.deb)"
+phase "the package, built twice by reprotest: started"
+# Every variation reprotest knows but another user, which needs a second
+# account with sudo; the build-time tests run in each leg's build.
+rm -rf "$packages/reprotest" "$packages/rebuilt" && cp -a "$packages/source" "$packages/rebuilt"
+(cd "$packages/rebuilt" && reprotest --vary=-user_group --min-cpus="$jobs" --store-dir="$(realpath ../reprotest)" \
+    -c 'DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage --no-sign -b -Pnocheck' . '../*.deb' -- null) \
+    >"$packages/reprotest.log" 2>&1 ||
+    { tail -n 40 "$packages/reprotest.log"; echo "FAILED: the package's two builds differ, or one failed ($packages/reprotest.log)"; exit 1; }
+phase "the package: two builds on two kinds of machine, the same bytes: $(cd "$packages/reprotest/control" && echo ./*.deb)"
 
 wait "$legs" || true
 cat build-legs/all.log
