@@ -49,7 +49,7 @@ packages=(
     # the tests under Wine on a virtual display; the Song face Wine stands in for 宋体
     wine wine64 xvfb xauth xdotool x11-utils procps fonts-arphic-uming
     # signing, and a rebuilder's other host name and clock
-    osslsigncode openssl ca-certificates hostname faketime
+    osslsigncode openssl ca-certificates hostname faketime disorderfs
 )
 suite=bookworm
 cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}

@@ -10,9 +10,10 @@
 #    and that certificate alone; a file signed by another certificate of that
 #    CA, and one checked after its certificate expired, must fail;
 #  - the release made again from a copy of the source at another path, with a
-#    rebuilder's other umask, time zone, locale, number of CPUs, host name and
-#    clock (a year and more later), the first one's signatures attached as a
-#    rebuilder attaches them: every file must be the same bytes;
+#    rebuilder's other umask, time zone, locale, number of CPUs, host name,
+#    clock (a year and more later) and order of the files in a folder
+#    (disorderfs), the first one's signatures attached as a rebuilder attaches
+#    them: every file must be the same bytes;
 #  - the tests under Wine (windows_tests.sh).
 # Usage: windows_build.sh [--no-tests | --tests-after-legs]
 #   --tests-after-legs: the tests wait for build-windows/legs-done (test.sh's),
@@ -64,9 +65,13 @@ fi
 
 # What a rebuilder's machine may change, each unlike the first build: the
 # path, the umask, the time zone, the locale, the number of CPUs (nproc heeds
-# OMP_NUM_THREADS), the host name (a UTS namespace of its own) and the clock.
+# OMP_NUM_THREADS), the host name (a UTS namespace of its own), the clock and
+# the order in which a folder lists its files (the source seen through
+# disorderfs, which shuffles it).
 again=/build/again/copy/of
-rm -rf "$again" && mkdir -p "$again/signing" && cp -a . "$again/source"
+rm -rf "$again" && mkdir -p "$again/signing" "$again/source" && cp -a . "$again/unordered"
+disorderfs --shuffle-dirents=yes "$again/unordered" "$again/source" >/dev/null ||
+    fail "disorderfs could not show the source in another order"
 cp -r /build/release/signatures "$again/signing/"
 [[ ! -e $signing/ca.pem ]] || cp "$signing/ca.pem" "$again/signing/"
 echo "Windows: the release again, as a rebuilder's machine makes it, from $again"
@@ -74,6 +79,7 @@ echo "Windows: the release again, as a rebuilder's machine makes it, from $again
     unshare --uts bash -c 'hostname rebuilder.example && exec faketime -f +400d bash "$@"' \
         rebuild scripts/windows_package.sh "$qt" "$again" "$again/signing") >"$again/package.log" 2>&1 ||
     { tail -n 30 "$again/package.log"; fail "the second build (build-windows/again/copy/of/package.log)"; }
+umount "$again/source"
 bash scripts/windows_compare.sh /build/release "$again/release"
 
 if [[ " $* " == *" --tests-after-legs "* ]]; then
