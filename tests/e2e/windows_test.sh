@@ -29,10 +29,10 @@ entries() { wine reg query "$uninstall" /s | tr -d '\r' |
 versions() { for package; do property "$package" ProductVersion; done | sort; }
 # none COMMAND...: COMMAND prints nothing; what it does print is the failure's reason.
 none() { local said; said=$("$@"); [[ -z $said ]] || { echo "$said" >&2; return 1; }; }
-# outside_profile: the files outside the users' profiles and the machine's
-# registry keys, whole (HKLM\...), once Wine has written them out.
 # settled: Wine's processes have ended, and so written the registry out; else it says they did not.
 settled() { timeout 60 wineserver -w || { echo "Wine's processes did not end within 60 s"; return 1; }; }
+# outside_profile: the files outside the users' profiles and the machine's
+# registry keys, whole (HKLM\...), as Wine last wrote them out.
 outside_profile() {
     (cd "$WINEPREFIX/drive_c" && find . -path ./users -prune -o -print)
     sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' "$WINEPREFIX/system.reg" | sed 's/\\\\/\\/g; s/^/HKLM\\/'
@@ -88,7 +88,8 @@ done
     "HKLM\\Software\\Classes\\Installer\\Products\\$product" "HKLM\\Software\\Classes\\Installer\\UpgradeCodes\\$upgrade")
 # touched: what the install changed outside the profile that is none of
 # those, nor below one (compared regardless of case, as Windows compares
-# them): its folder ./windows/Installer and the package copied there aside.
+# them); Windows Installer's folder, and the package it copies there under a
+# name of its own, set aside first.
 touched() {
     local line name
     settled || return 1
