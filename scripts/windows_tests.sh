@@ -25,7 +25,7 @@ display() { xvfb-run -a -s '-screen 0 1600x1200x24' "$@" || fail_later "$* (abov
 # processes do not end is named.
 end_wine() {
     wineserver -k 2>/dev/null || true
-    timeout 30 wineserver -w || fail_later "Wine's processes in $(basename "$WINEPREFIX") did not end within 30 s"
+    timeout 30 wineserver -w || fail_later "Wine's processes in $(basename "${WINEPREFIX:-the default prefix}") did not end within 30 s"
 }
 trap end_wine EXIT
 prefixes=$out/wine && rm -rf "$prefixes" && mkdir -p "$prefixes"
