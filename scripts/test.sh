@@ -70,10 +70,10 @@ for suite in "${suites[@]}"; do
 done >build-legs/all.log 2>&1 &
 legs=$! && background+=("$legs")
 # The Windows build and its tests under Wine, beside them; its own lines of
-# progress reach the terminal as they come.
+# progress, and every line that says FAILED, reach the terminal as they come.
 mkdir -p build-windows && rm -f build-windows/legs-done
 (bash scripts/windows.sh --tests-after-legs 2>&1 | tee build-windows/all.log |
-    grep --line-buffered -E '^(Qt for )?Windows: ' | while read -r line; do phase "$line"; done) &
+    grep --line-buffered -E '^(Qt for )?Windows: |FAILED' | while read -r line; do phase "$line"; done) &
 windows=$! && background+=("$windows")
 
 phase "the sanitizer build and its tests: started"
