@@ -48,8 +48,8 @@ packages=(
     dpkg-dev python3 python3-olefile qt6-translations-l10n
     # the tests under Wine on a virtual display; the Song face Wine stands in for 宋体
     wine wine64 xvfb xauth xdotool x11-utils procps fonts-arphic-uming
-    # signing, and a rebuilder's other host name and clock
-    osslsigncode openssl ca-certificates hostname faketime disorderfs
+    # signing, and a rebuilder's other locale, host name, clock and file order
+    osslsigncode openssl ca-certificates locales hostname faketime disorderfs
 )
 suite=bookworm
 cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}

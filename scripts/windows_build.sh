@@ -74,6 +74,8 @@ disorderfs --shuffle-dirents=yes "$again/unordered" "$again/source" >/dev/null |
     fail "disorderfs could not show the source in another order"
 cp -r /build/release/signatures "$again/signing/"
 [[ ! -e $signing/ca.pem ]] || cp "$signing/ca.pem" "$again/signing/"
+# The rebuilder's locale, made as Debian's locales package makes one.
+localedef -i fr_CH -f UTF-8 fr_CH.UTF-8 || fail "making the locale fr_CH.UTF-8"
 echo "Windows: the release again, as a rebuilder's machine makes it, from $again"
 (umask 002 && cd "$again/source" && TZ=Pacific/Auckland LANG=fr_CH.UTF-8 LC_ALL=fr_CH.UTF-8 OMP_NUM_THREADS=1 \
     unshare --uts bash -c 'hostname rebuilder.example && exec faketime -f +400d bash "$@"' \
