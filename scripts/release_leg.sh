@@ -60,9 +60,15 @@ fi
 exec {lock}>&-
 
 # The changelog names unstable; -d says so, so that lintian finds the
-# distribution the changes file names.
+# distribution the changes file names. Testing's lintian warns that its
+# autopkgtest deprecates skip-not-installable, which Debian 12's and 13's
+# still need for the colour schemes' qt6ct; their lintian knows no such tag,
+# so it is left aside on testing alone.
+lintian_options=--fail-on=error,warning
+[[ $suite == bookworm || $suite == trixie ]] ||
+    lintian_options+=" --suppress-tags=testsuite-restrictions-has-deprecated-skip-not-installable"
 sbuild --chroot-mode=unshare --chroot="$tarball" --dist=unstable --build-dir="$out" \
-    --run-lintian --lintian-opts=--fail-on=error,warning --no-run-piuparts --no-run-autopkgtest \
+    --run-lintian --lintian-opts="$lintian_options" --no-run-piuparts --no-run-autopkgtest \
     --quiet "$dsc" >/dev/null 2>&1 || true
 log=$(ls "$out"/*.build 2>/dev/null | head -n 1 || true)
 [[ -n $log ]] || fail "sbuild did not start"
