@@ -17,8 +17,10 @@ cd "$(dirname "$0")/.."
 . scripts/windows_signing.sh
 qt=$1 out=$2 signing=${3:-} signatures=$2/release/signatures
 jobs=$(nproc)
-TZ=UTC0 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
-export TZ SOURCE_DATE_EPOCH
+# One time zone and one language whatever the machine's: the linker writes
+# its map, which the notices are read from, in the locale's language.
+TZ=UTC0 LC_ALL=C.UTF-8 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
+export TZ LC_ALL SOURCE_DATE_EPOCH
 version=$(dpkg-parsechangelog -SVersion)
 # Windows Installer tells versions apart by their first three fields alone: a
 # release that raised only the fourth would not install over the one before.
