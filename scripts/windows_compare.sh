@@ -21,4 +21,4 @@ first=${differ[0]}
 if [[ $first != *" (only "* ]] && command -v diffoscope >/dev/null; then
     diffoscope --text - "$published/$first" "$built/$first" 2>&1 | head -n 40 >&2
 fi
-fail "${#differ[@]} files of $built differ from $published's (above)"
+fail "$built is not the same bytes as $published: ${#differ[@]} of the files differ (above)"
