@@ -51,7 +51,11 @@ bash scripts/windows_package.sh "$qt" /build ${signing:+"$signing"} || fail "the
 if [[ $signing == /tmp/throwaway ]]; then
     exe=$(find /build/msi -name biorhythm.exe) leaf=$(openssl x509 -in "$signing/publisher.pem" -outform DER | sha256sum | cut -c1-64)
     osslsigncode remove-signature -in "$exe" -out /tmp/unsigned.exe >/dev/null
-    refused() {  # refused CERTIFICATE VERIFY-OPTION...: signed with it, the program fails verification
+    # refused CERTIFICATE VERIFY-OPTION...: signed with it, the program fails
+    # a verification that the publisher's signature passes.
+    refused() {
+        osslsigncode verify -CAfile "$signing/ca.pem" "${@:2}" -in "$exe" >/dev/null 2>&1 ||
+            fail "the publisher's own signature fails verification with ${*:2}"
         osslsigncode sign -certs "$signing/$1.pem" -key "$signing/$1.key" -h sha256 -time "$SOURCE_DATE_EPOCH" \
             -in /tmp/unsigned.exe -out "/tmp/$1.exe" >/dev/null || fail "signing with the $1 certificate"
         ! osslsigncode verify -CAfile "$signing/ca.pem" "${@:2}" -in "/tmp/$1.exe" >/dev/null 2>&1 ||
