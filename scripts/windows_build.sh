@@ -21,6 +21,7 @@
 failing_as=Windows
 cd "$(dirname "$0")/.."
 . scripts/failing.sh
+. scripts/windows_signing.sh
 signing=
 [[ ! -d /build/signing ]] || signing=/build/signing
 tests=yes
@@ -49,7 +50,7 @@ bash scripts/windows_package.sh "$qt" /build ${signing:+"$signing"} || fail "the
 [[ -n $tests ]] || exit 0
 
 if [[ $signing == /tmp/throwaway ]]; then
-    exe=$(find /build/msi -name biorhythm.exe) leaf=$(openssl x509 -in "$signing/publisher.pem" -outform DER | sha256sum | cut -c1-64)
+    exe=$(find /build/msi -name biorhythm.exe) leaf=$(leaf_hash <"$signing/publisher.pem")
     osslsigncode remove-signature -in "$exe" -out /tmp/unsigned.exe >/dev/null
     # refused CERTIFICATE VERIFY-OPTION...: signed with it, the program fails
     # a verification that the publisher's signature passes.

@@ -16,6 +16,9 @@
 signing=${signing:-}
 # What osslsigncode says goes to SIGNING-LOG, shown when it fails.
 signing_log=${TMPDIR:-/tmp}/signing.log
+# leaf_hash: the SHA-256 of the certificate (PEM) on standard input, as
+# osslsigncode's -require-leaf-hash takes it.
+leaf_hash() { openssl x509 -outform DER | sha256sum | cut -c1-64; }
 verify_signature() {  # verify_signature FILE [LEAF-SHA256]
     local verify=(osslsigncode verify -in "$1")
     [[ ! -e $signing/ca.pem ]] || verify+=(-CAfile "$signing/ca.pem")
@@ -31,10 +34,10 @@ signed() {
     if [[ -e $signing/certificate.p12 ]]; then
         sign+=(-pkcs12 "$signing/certificate.p12")
         leaf=$(openssl pkcs12 -in "$signing/certificate.p12" -nokeys -clcerts -passin "file:$signing/passphrase" |
-            openssl x509 -outform DER | sha256sum | cut -c1-64) || fail "the PKCS#12 file's certificate cannot be read"
+            leaf_hash) || fail "the PKCS#12 file's certificate cannot be read"
     elif [[ -e $signing/certificate.pem ]]; then
         sign+=(-certs "$signing/certificate.pem" -key "$signing/key.pem")
-        leaf=$(openssl x509 -in "$signing/certificate.pem" -outform DER | sha256sum | cut -c1-64) ||
+        leaf=$(leaf_hash <"$signing/certificate.pem") ||
             fail "the certificate cannot be read"
     fi
     [[ ! -e $signing/passphrase ]] || sign+=(-readpass "$signing/passphrase")

@@ -109,5 +109,5 @@ display timeout 600 bash tests/e2e/windows_test.sh "$release-all-users.msi" "$ou
 echo "Windows: the installer for one user, and the installed program"
 display timeout 600 bash tests/e2e/windows_test.sh "$release-per-user.msi" "$out/test/upgrade-per-user.msi" \
     '%LOCALAPPDATA%\Programs\Biorhythm' 'HKCU\Software\Zendrel' "$home" "$release-all-users.msi"
-failed_so_far || fail "the tests under Wine (above)"
+[[ -z ${failed:-} ]] || fail "the tests under Wine (above)"
 echo "Windows: the core and widget tests, the layout and the colours at 100, 125, 150, 175 and 200 % and in high contrast, and both installers passed under Wine $(wine --version)"
