@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
@@ -16,6 +16,7 @@
 #include "platform.h"
 #include "program_icon.h"
 #include "readable_colour.h"
+#include "screen_reader.h"
 #include "unexpected_error.h"
 #include "window_fonts.h"
 
@@ -62,9 +63,12 @@ CaptionLabel* label(const char* name, const QString& caption, Sizing sizing, QRe
     return text;
 }
 
-DropDownList* list(const char* name, const QString& placeholder, QRect geometry, QWidget* parent) {
+// Named for screen readers by what it asks for; its text is its value.
+DropDownList* list(const char* name, const QString& accessibleName, const QString& placeholder,
+                   QRect geometry, QWidget* parent) {
     auto* combo = new DropDownList(parent);
     combo->setObjectName(QString::fromLatin1(name));
+    combo->setAccessibleName(accessibleName);
     combo->setGeometry(geometry);
     combo->setText(placeholder);
     return combo;
@@ -93,19 +97,11 @@ constexpr QStringView kParagraph3 =
     u"　　后来，人们把这三位科学家发现的三个生物节奏总结为\"人体生物三节律\"，因为这三个节律象钟表一样循环往复，又被人们称作\"人体生物钟\"，国外称之为\"PSI周期\"。";
 // clang-format on
 
-// Screen readers know a desktop program's main window as a frame named by its
-// title; Qt would present a plain top-level widget as a filler.
-QAccessibleInterface* accessibleAsFrame(const QString& /*className*/, QObject* object) {
-    auto* form = qobject_cast<Form1*>(object);
-    // Qt's accessibility cache owns the interfaces that factories make.
-    return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
-}
-
 }  // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
-    QAccessible::installFactory(accessibleAsFrame);
+    QAccessible::installFactory(screenReaderInterface);
     setWindowTitle(kTitle.toString());
     setWindowIcon(programIcon());
     setFont(defaultFont());
@@ -159,9 +155,12 @@ void Form1::createControls() {
                    Sizing::ToText, twipRect(300, 960, 5400, 180), Frame1);
     textColours_.emplace_back(Label2, kBlue);
 
-    Combo2 = list("Combo2", kChooseMonth.toString(), twipRect(4500, 736, 1200, 300), this);
-    Combo3 = list("Combo3", kChooseDay.toString(), twipRect(5700, 736, 1200, 300), this);
-    Combo1 = list("Combo1", kChooseYear.toString(), twipRect(3300, 736, 1200, 300), this);
+    Combo2 = list("Combo2", QStringLiteral("出生月份"), kChooseMonth.toString(),
+                  twipRect(4500, 736, 1200, 300), this);
+    Combo3 = list("Combo3", QStringLiteral("出生日期"), kChooseDay.toString(),
+                  twipRect(5700, 736, 1200, 300), this);
+    Combo1 = list("Combo1", QStringLiteral("出生年份"), kChooseYear.toString(),
+                  twipRect(3300, 736, 1200, 300), this);
     QStringList years;
     for (int year = 1900; year <= 2009; ++year) years << QStringLiteral("%1年").arg(year);
     Combo1->appendItems(years);
@@ -239,11 +238,8 @@ void Form1::createControls() {
         button("Command4", QStringLiteral("访问Zendrel庄园：") + QUrl(homePageAddress()).host(),
                twipRect(7415, 7755, 3585, 500), this);
 
-    // What a screen reader says of each control beside its text.
-    const std::array<std::pair<QWidget*, const char*>, 7> descriptions{{
-        {Combo1, "出生年份"},
-        {Combo2, "出生月份"},
-        {Combo3, "出生日期"},
+    // What a screen reader says of each button beside its caption.
+    const std::array<std::pair<QWidget*, const char*>, 4> descriptions{{
         {Command1, "根据所选的出生日期分析您今天的生物节律"},
         {Command2, "清空所选的出生日期和分析结果"},
         {Command3, "退出本程序"},
@@ -259,6 +255,11 @@ void Form1::createControls() {
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);
+}
+
+QWidgetList Form1::readingOrder() const {
+    return {Frame1,   Combo1,   Combo2,   Combo3, Frame2, Frame3,  Frame4,
+            Command1, Command2, Command3, Frame5, Frame6, Command4};
 }
 
 void Form1::wireEvents() {

@@ -24,6 +24,11 @@ public:
     // Creates the window with all its controls and runs its Load event.
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
+    // The controls as a screen reader's object navigation meets them: the
+    // birth date, the three cycles, the buttons, the right column, the home
+    // page. They are stacked otherwise.
+    QWidgetList readingOrder() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,7 +2,7 @@
 # What a screen reader learns of this program's windows over AT-SPI: for each
 # window a line of its role and name, its size and whether it can be resized,
 # after "active" if it has the keyboard; then the text of each of its labels,
-# one to a line (CR LF written as \r\n).
+# one to a line (CR LF written as \r\n), and each list's name and text.
 import pyatspi
 
 
@@ -10,7 +10,10 @@ def labels(node):
     for child in filter(None, node):
         if child.getRole() == pyatspi.ROLE_LABEL:
             print("label", child.name.replace("\r\n", "\\r\\n"))
-        elif child.getRole() != pyatspi.ROLE_COMBO_BOX:  # a list's items are no labels
+        elif child.getRole() == pyatspi.ROLE_COMBO_BOX:  # whose items are no labels
+            field = next(part for part in child if part and part.getRole() == pyatspi.ROLE_TEXT)
+            print("combo box", child.name, field.queryText().getText(0, -1))
+        else:
             labels(child)
 
 

@@ -27,6 +27,7 @@ sleep 1 && check "Qt's diagnostics of the start kept" awk 'NR == FNR { bare[$2];
         exit all == 0 || length(bare) > 0 || kept < 0.9 * all }' "$work/bare" <(logged)
 check "752 x 569, centred, of a fixed size" grep -qzE 'upper-left X: +26[345].*upper-left Y: +22[678].*Width: 752.*Height: 569.*minimum size: 752 by 569.*maximum size: 752 by 569' <(xwininfo -id "$window"; xprop -id "$window" WM_NORMAL_HINTS)
 check "the icon" grep -q 'Icon (48 x 48)' <(xprop -id "$window" _NET_WM_ICON)
+check "the year list, named by what it asks for, its text its value" spoken "combo box 出生年份 选择年份"
 click "${home_button[@]}" && click "${home_button[@]}"
 check "each press of the home-page button launches the address alone" test "$(cat "$work/launches")" = "1:$home"$'\n'"1:$home"
 printf '#!/nonexistent/interpreter\n' >"$work/xdg-open"
@@ -56,6 +57,7 @@ keys shift+Tab $(printf 'Down %.0s' {1..81}) Tab $(printf 'Down %.0s' {1..5}) Ta
 for text in 'Zendrel：Hi，您好！ 您的生日为：1980年5月12日，您已出生了：16013天。' \
     '您当前正处于第 486 个智力周期中（每 33 天为一个智力周期）\r\n\r\n您今天的智力状况评价等级：聪慧    变化趋势分析：不久将下滑'
 do check "the keyboard road to 1980年5月12日 on 15 March 2024 reads, as the analysis of that day must: $text" spoken "label $text"; done
+for list in '出生年份 1980年' '出生月份 5月' '出生日期 12日'; do check "and the list $list" spoken "combo box $list"; done
 keys Tab Tab space
 check "退出程序 ends it with status 0" ended_with 0
 

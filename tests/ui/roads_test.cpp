@@ -1,5 +1,8 @@
 // The window under real input: what each road through it raises, and where it
 // leaves the lists and the desktop.
+#include <QAccessible>
+#include <QLineEdit>
+#include <QUrl>
 #include <random>
 
 #include "form_test.h"
@@ -75,5 +78,45 @@ TEST_F(FormTest, ThousandsOfRandomUserActionsKeepItConsistent) {
             ASSERT_EQ(combo(3)->count(), days) << step;
             ASSERT_EQ(combo(3)->itemText(days - 1), QStringLiteral("%1日").arg(days)) << step;
         }
+    }
+}
+
+// What a screen reader meets: the window's controls in reading order, each by
+// its role, name and description; a list, named by what it asks for, whose
+// value is its text, and which opens and closes as the reader asks.
+TEST_F(FormTest, AScreenReaderMeetsTheControlsInReadingOrder) {
+    QAccessibleInterface* const window = QAccessible::queryAccessibleInterface(form.get());
+    QStringList met;
+    for (int i = 0; i < window->childCount(); ++i) {
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+        met << window->child(i)->text(QAccessible::Name) + "/" +
+                   window->child(i)->text(QAccessible::Description);
+    }
+    EXPECT_EQ(
+        met.join(u' ') + " " + QString::number(window->role()),
+        "生日信息录入/ 出生年份/ 出生月份/ 出生日期/ 智力周期分析/ 情绪周期分析/ 体力周期分析/ "
+        "节律分析/根据所选的出生日期分析您今天的生物节律 清空数据/清空所选的出生日期和分析结果 "
+        "退出程序/退出本程序 程序说明/ 科学依据/ 访问Zendrel庄园：" +
+            QUrl(QStringLiteral(BIORHYTHM_HOME_PAGE)).host() + "/在浏览器中打开Zendrel庄园的主页 " +
+            QString::number(QAccessible::Window));
+    EXPECT_EQ(met.size(), form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
+
+    QAccessibleInterface* const year = window->child(1);
+    play("Down");
+    EXPECT_EQ(year->text(QAccessible::Value) + year->text(QAccessible::Name), "1900年出生年份");
+    EXPECT_EQ(year->role(), QAccessible::ComboBox);
+    EXPECT_EQ(year->childCount(), 2);
+    EXPECT_EQ(year->child(0)->object(), combo(1)->view());
+    EXPECT_EQ(year->child(1)->object(), combo(1)->lineEdit());
+    for (int i : {0, 1}) EXPECT_EQ(year->indexOfChild(year->child(i)), i);
+    // Neither knows what is not its child.
+    EXPECT_EQ(
+        window->indexOfChild(nullptr) + year->indexOfChild(nullptr) + year->indexOfChild(window),
+        -3);
+    for (bool open : {true, false}) {
+        year->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return combo(1)->view()->isVisible() == open; }));
+        const QAccessible::State state = year->state();
+        EXPECT_TRUE(state.expandable && state.editable && state.expanded == open);
     }
 }
