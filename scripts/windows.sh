@@ -51,38 +51,51 @@ packages=(
     # signing, and a rebuilder's other locale, host name, clock and file order
     osslsigncode openssl ca-certificates locales hostname faketime disorderfs
 )
-suite=bookworm
 cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}
 out=$(pwd)/build-windows
 mkdir -p "$cache" "$out"
 unshare --user --map-root-user true 2>/dev/null || fail "this machine does not allow user namespaces"
 
-tarball=$cache/windows-$suite-$(printf '%s\n' "${packages[@]}" | sha256sum | cut -c1-16).tar.zst
-exec {lock}>"$cache/windows-$suite.lock"
-flock "$lock"
-if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
-    mirror=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' | awk '$2 == "Debian" { print $1; exit }')
-    [[ -n $mirror ]] || fail "this machine's apt sources name no Debian mirror"
-    security=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' |
-        awk '$2 == "Debian-Security" { print $1; exit }')
-    security=${security:-${mirror%/debian/}/debian-security/}
-    sources=()
-    for kind in deb deb-src; do
-        sources+=("$kind $mirror $suite main" "$kind $mirror $suite-updates main"
-            "$kind $security $suite-security main")
-    done
-    rm -f "$cache/.making-windows-$suite-"*  # left by an interrupted run
-    making=$cache/.making-windows-$suite-$$.tar.zst
-    trap 'rm -f "$making"' EXIT
-    echo "Windows: making its Debian $suite tree's tarball from $mirror"
-    ticking "Windows: making the tree" "$out/mmdebstrap.log" \
-        mmdebstrap --mode=unshare --variant=apt --include="$(IFS=,; echo "${packages[*]}")" \
-        "$suite" "$making" "${sources[@]}" ||
-        { tail -n 30 "$out/mmdebstrap.log"; fail "mmdebstrap could not make the tree ($out/mmdebstrap.log, its end above)"; }
-    mv "$making" "$tarball"
-    find "$cache" -name "windows-$suite-*.tar.zst" -mtime +7 -delete
-fi
-exec {lock}>&-
+# tree SUITE PACKAGE...: sets `tarball` to Debian SUITE's tree with those
+# packages, made unless one younger than a week is cached.
+tree() {
+    local suite=$1 mirror security sources kind making
+    shift
+    tarball=$cache/windows-$suite-$(printf '%s\n' "$@" | sha256sum | cut -c1-16).tar.zst
+    exec {lock}>"$cache/windows-$suite.lock"
+    flock "$lock"
+    if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
+        mirror=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' | awk '$2 == "Debian" { print $1; exit }')
+        [[ -n $mirror ]] || fail "this machine's apt sources name no Debian mirror"
+        security=$(apt-get indextargets --format '$(REPO_URI) $(LABEL)' |
+            awk '$2 == "Debian-Security" { print $1; exit }')
+        security=${security:-${mirror%/debian/}/debian-security/}
+        sources=()
+        for kind in deb deb-src; do
+            sources+=("$kind $mirror $suite main" "$kind $mirror $suite-updates main"
+                "$kind $security $suite-security main")
+        done
+        rm -f "$cache/.making-windows-$suite-"*  # left by an interrupted run
+        making=$cache/.making-windows-$suite-$$.tar.zst
+        trap 'rm -f "$making"' EXIT
+        echo "Windows: making its Debian $suite tree's tarball from $mirror"
+        ticking "Windows: making the $suite tree" "$out/mmdebstrap-$suite.log" \
+            mmdebstrap --mode=unshare --variant=apt --include="$(IFS=,; echo "$*")" \
+            "$suite" "$making" "${sources[@]}" ||
+            { tail -n 30 "$out/mmdebstrap-$suite.log"; fail "mmdebstrap could not make the $suite tree ($out/mmdebstrap-$suite.log, its end above)"; }
+        mv "$making" "$tarball"
+        trap - EXIT
+        find "$cache" -name "windows-$suite-*.tar.zst" -mtime +7 -delete
+    fi
+    exec {lock}>&-
+}
+tree bookworm "${packages[@]}"
+build_tree=$tarball
+# Debian 13's Wine 10, whose UI Automation client reads the window as a
+# Windows screen reader does.
+[[ " ${build_options[*]} " == *" --no-tests "* ]] ||
+    { tree trixie wine wine64 xvfb xauth xdotool procps g++-mingw-w64-x86-64-posix unzip faketime fonts-arphic-uming &&
+        reader_tree=$tarball; }
 
 # What signs the release goes to build-windows/signing, the user's alone and
 # removed at the end, which the tree sees as /build/signing.
@@ -130,21 +143,29 @@ ids() { awk -F: -v user="$user" -v uid="$uid" '$1 == user || $1 == uid { print $
 qt_cache=${BIORHYTHM_QT_CACHE:-/var/cache/biorhythm}
 mkdir -p "$qt_cache"
 cp /etc/resolv.conf "$out/resolv.conf"
-unshare --map-root-user --map-users="$(ids /etc/subuid)" --map-groups="$(ids /etc/subgid)" \
-    --mount --pid --fork --kill-child --mount-proc -- bash -euo pipefail -c '
-    tarball=$1 out=$2 qt_cache=$3; shift 3
-    root=$out/tree
-    mkdir -p "$root" && mount -t tmpfs -o size=8g tmpfs "$root"
-    tar --zstd -xf "$tarball" -C "$root" --exclude="./dev/*"  # /dev is bound in
-    mount --rbind /dev "$root/dev" && mount -t proc proc "$root/proc" && mount -t tmpfs tmpfs "$root/tmp"
-    mkdir -p "$root/build" "$root/var/cache/biorhythm"
-    mount --bind "$out" "$root/build" && mount --bind "$qt_cache" "$root/var/cache/biorhythm"
-    cp "$out/resolv.conf" "$root/etc/resolv.conf"
-    exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-        bash -euo pipefail -c "
-        apt-get -qq update && DEBIAN_FRONTEND=noninteractive apt-get -qq -y dist-upgrade >/dev/null
-        cd /build/source && exec bash scripts/windows_build.sh \"\$@\"" windows_build.sh "$@"
-' windows "$tarball" "$out" "$qt_cache" "${build_options[@]}" || fail "the Windows tree ended with status $? (above)"
+# in_tree TARBALL SCRIPT ARGUMENT...: SCRIPT of the source, run in a fresh
+# copy of that tree brought up to date.
+in_tree() {
+    unshare --map-root-user --map-users="$(ids /etc/subuid)" --map-groups="$(ids /etc/subgid)" \
+        --mount --pid --fork --kill-child --mount-proc -- bash -euo pipefail -c '
+        tarball=$1 out=$2 qt_cache=$3; shift 3
+        root=$out/tree
+        mkdir -p "$root" && mount -t tmpfs -o size=8g tmpfs "$root"
+        tar --zstd -xf "$tarball" -C "$root" --exclude="./dev/*"  # /dev is bound in
+        mount --rbind /dev "$root/dev" && mount -t proc proc "$root/proc" && mount -t tmpfs tmpfs "$root/tmp"
+        mkdir -p "$root/build" "$root/var/cache/biorhythm"
+        mount --bind "$out" "$root/build" && mount --bind "$qt_cache" "$root/var/cache/biorhythm"
+        cp "$out/resolv.conf" "$root/etc/resolv.conf"
+        exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+            bash -euo pipefail -c "
+            apt-get -qq update && DEBIAN_FRONTEND=noninteractive apt-get -qq -y dist-upgrade >/dev/null
+            cd /build/source && exec bash \"\$@\"" in_tree "$@"
+    ' windows "$1" "$out" "$qt_cache" "${@:2}"
+}
+in_tree "$build_tree" scripts/windows_build.sh "${build_options[@]}" || fail "the Windows tree ended with status $? (above)"
+if [[ -n ${reader_tree:-} ]]; then
+    in_tree "$reader_tree" scripts/windows_reader.sh || fail "the screen reader's check under Wine 10 (above)"
+fi
 if [[ -n $openpgp_key ]]; then
     gpg --local-user "$openpgp_key" --armor --detach-sign --yes --output "$out/release/SHA256SUMS.asc" \
         "$out/release/SHA256SUMS" || fail "signing SHA256SUMS with the OpenPGP key $openpgp_key"
