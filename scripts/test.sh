@@ -11,7 +11,8 @@
 #     the file order, ...), which must give the same bytes;
 #  3. beside both, in a Debian 12 tree of its own: the Windows build
 #     (windows.sh), its installer and, once the legs are done, its tests
-#     under Wine.
+#     under Wine; then, in a Debian 13 tree, what a screen reader reads of it
+#     under Wine 10.
 # Each phase says when it starts and ends, the background ones too; their
 # whole logs follow at the end, with the skipped tests, each named. Whatever
 # way it ends, nothing it started is left running.

@@ -164,6 +164,7 @@ in_tree() {
 }
 in_tree "$build_tree" scripts/windows_build.sh "${build_options[@]}" || fail "the Windows tree ended with status $? (above)"
 if [[ -n ${reader_tree:-} ]]; then
+    echo "Windows: the screen reader's check, in the Debian 13 tree"
     in_tree "$reader_tree" scripts/windows_reader.sh || fail "the screen reader's check under Wine 10 (above)"
 fi
 if [[ -n $openpgp_key ]]; then
