@@ -89,13 +89,12 @@ tree() {
     fi
     exec {lock}>&-
 }
+# Debian 13's Wine 10, whose UI Automation client reads the window as a
+# Windows screen reader does; its tree, if not cached, is made meanwhile.
+reader_packages=(wine wine64 xvfb xauth xdotool procps g++-mingw-w64-x86-64-posix unzip faketime fonts-arphic-uming)
+[[ " ${build_options[*]} " == *" --no-tests "* ]] || { tree trixie "${reader_packages[@]}" & reader_tree=$!; }
 tree bookworm "${packages[@]}"
 build_tree=$tarball
-# Debian 13's Wine 10, whose UI Automation client reads the window as a
-# Windows screen reader does.
-[[ " ${build_options[*]} " == *" --no-tests "* ]] ||
-    { tree trixie wine wine64 xvfb xauth xdotool procps g++-mingw-w64-x86-64-posix unzip faketime fonts-arphic-uming &&
-        reader_tree=$tarball; }
 
 # What signs the release goes to build-windows/signing, the user's alone and
 # removed at the end, which the tree sees as /build/signing.
@@ -164,8 +163,10 @@ in_tree() {
 }
 in_tree "$build_tree" scripts/windows_build.sh "${build_options[@]}" || fail "the Windows tree ended with status $? (above)"
 if [[ -n ${reader_tree:-} ]]; then
+    wait "$reader_tree" || fail "the Debian 13 tree (above)"
+    tree trixie "${reader_packages[@]}"
     echo "Windows: the screen reader's check, in the Debian 13 tree"
-    in_tree "$reader_tree" scripts/windows_reader.sh || fail "the screen reader's check under Wine 10 (above)"
+    in_tree "$tarball" scripts/windows_reader.sh || fail "the screen reader's check under Wine 10 (above)"
 fi
 if [[ -n $openpgp_key ]]; then
     gpg --local-user "$openpgp_key" --armor --detach-sign --yes --output "$out/release/SHA256SUMS.asc" \
