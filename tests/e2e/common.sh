@@ -5,7 +5,7 @@ work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null; eval "${ending:-}"; rm -rf "$work"' EXIT
 title='人体生物节律分析工具（Zendrel庄园版） V1.0 正式版'
 # check DESCRIPTION COMMAND...: a failed check is named, above what its command said on standard error.
-check() { "${@:2}" >/dev/null 2>"$work/why" || { echo "FAILED: $1"; tail -n 30 "$work/why"; failed=1; }; }
+check() { "${@:2}" >/dev/null 2>"$work/why" || { echo "FAILED: $1"; tail -n 40 "$work/why"; failed=1; }; }
 # equal GOT EXPECTED: the two are the same; if not, both are the reason.
 equal() { [[ $1 == "$2" ]] || { echo "got \"$1\", not \"$2\"" >&2; return 1; }; }
 # ended_with STATUS: the program ends within 10 seconds, with that status; one

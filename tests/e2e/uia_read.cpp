@@ -2,11 +2,12 @@
 // top-level window of that title, waited for, then each element of its tree,
 // depth first, one to a line of tab-separated fields: depth, control type,
 // name, description, and "disabled" or "focused" where either holds (CR LF in
-// a text written as \r\n). With a DEPTH, no deeper element is read. A window
-// that shows the walker no children, a plain Win32 box, is read through its
-// child windows. Only calls that answer under Wine 10 are used. A call that
-// fails, or a read not done within 60 s of finding the window, ends the run with status 2, naming
-// the call and the element.
+// a text written as \r\n). With a DEPTH (1 or more), no deeper element is
+// read. A plain Win32 box, which shows the walker no children, is read
+// through its child windows; a window without child windows that shows none
+// is read again. Only calls that answer under Wine 10 are used. A call that
+// fails, or a read not done within 60 s of the window showing, ends the run
+// with status 2, naming the call and the element.
 // Usage: uia_read.exe TITLE [DEPTH]
 #include <uiautomation.h>
 #include <windows.h>
@@ -97,12 +98,23 @@ struct Reader {
                               reinterpret_cast<void**>(&automation)));
         CALL(automation->CreateTrueCondition(&everything));
         CALL(automation->CreateTreeWalker(everything, &walker));
-        CALL(automation->ElementFromHandle(window, &root));
-        if (walk(root, 0) > 0) return;
-        for (HWND child = GetWindow(window, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            CALL(automation->ElementFromHandle(child, &root));
-            line(root, 1);
+        if (HWND child = GetWindow(window, GW_CHILD)) {
+            CALL(automation->ElementFromHandle(window, &root));
+            line(root, 0);
+            for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                CALL(automation->ElementFromHandle(child, &root));
+                line(root, 1);
+            }
+            return;
+        }
+        // The program's window always has children, but Wine's walker answers
+        // none where a navigation into the program fails, which a read made
+        // under load has met: such a read is made again.
+        for (;;) {
+            CALL(automation->ElementFromHandle(window, &root));
+            if (walk(root, 0) > 0) return;
+            root->Release(), lines.clear(), element = 0;
+            Sleep(250);
         }
     }
 };
@@ -113,9 +125,13 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return std::fputs("usage: uia_read.exe TITLE [DEPTH]\n", stderr), 1;
     Reader reader;
     if (argc > 2) reader.depthLimit = _wtoi(argv[2]);
-    for (int tries = 0; tries < 150 && !(reader.window = FindWindowW(nullptr, argv[1])); ++tries)
+    // Found as soon as it is made, a window is read once it shows.
+    for (int tries = 0; tries < 150 && !((reader.window = FindWindowW(nullptr, argv[1])) &&
+                                         IsWindowVisible(reader.window));
+         ++tries)
         Sleep(100);
-    if (reader.window == nullptr) reader.stop("found no window of that title within 15 s");
+    if (reader.window == nullptr || !IsWindowVisible(reader.window))
+        reader.stop("found no window of that title showing within 15 s");
     // The reading's own thread, so that a call that never answers is caught.
     HANDLE reading = CreateThread(
         nullptr, 0, [](void* it) -> DWORD { return static_cast<Reader*>(it)->read(), 0; }, &reader,
