@@ -7,13 +7,19 @@
 # mirror that this machine's apt sources name, with the package's build and
 # test dependencies already in it; each brings it up to date from the mirror.
 # Usage: release_leg.sh SUITE DSC   (bookworm, trixie, testing, ...)
-# Leaves sbuild's log and autopkgtest's output in build-legs/SUITE/.
+#        release_leg.sh --tarball-only SUITE: the tarball alone, made or kept,
+#        so that the test command can make every leg's at once.
+# Leaves sbuild's log and autopkgtest's output in build-legs/SUITE/, and
+# mmdebstrap's in build-legs/SUITE-tarball/ when the tarball alone is made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-suite=$1 dsc=$(realpath "$2")
+tarball_only=
+[[ $1 != --tarball-only ]] || { tarball_only=-tarball && shift; }
+suite=$1
+[[ -n $tarball_only ]] || dsc=$(realpath "$2")
 failing_as="release leg $suite"
 . scripts/failing.sh
-out=$(realpath -m "build-legs/$suite")
+out=$(realpath -m "build-legs/$suite$tarball_only")
 rm -rf "$out" && mkdir -p "$out"
 
 cache=${BIORHYTHM_CHROOT_CACHE:-/var/cache/biorhythm/chroots}
@@ -58,6 +64,7 @@ if [[ -z $(find "$tarball" -mtime -7 2>/dev/null) ]]; then
     find "$cache" -name "$suite-*.tar.zst" -mtime +7 -delete
 fi
 exec {lock}>&-
+[[ -z $tarball_only ]] || exit 0
 
 # The changelog names unstable; -d says so, so that lintian finds the
 # distribution the changes file names. Testing's lintian warns that its

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #  1. each release's leg (release_leg.sh), one after another, in the
-#     background: sbuild builds the source package in a clean chroot, with the
+#     background, the later legs' chroot tarballs made meanwhile: sbuild builds the source package in a clean chroot, with the
 #     build-time tests and lintian, and autopkgtest tests the installed package;
 #  2. meanwhile, on this machine's release: a clang build under AddressSanitizer
 #     and UndefinedBehaviorSanitizer that runs the core and widget tests; and
@@ -61,14 +61,20 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # The legs run one after another, alongside this release's own checks below,
-# which need no display: much of a leg is unpacking, apt and waiting.
+# which need no display: much of a leg is unpacking, apt and waiting. The later
+# legs' chroot tarballs, where missing, are made meanwhile, each under its
+# release's lock; one that fails is tried again, and reported, by its leg.
 mkdir -p build-legs && rm -f build-legs/failed build-legs/skipped
 exec {terminal}>&1
-for suite in "${suites[@]}"; do
-    phase "release leg $suite: started" >&"$terminal"
-    bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || echo "$suite" >>build-legs/failed
-    phase "release leg $suite: ended$(grep -qx "$suite" build-legs/failed 2>/dev/null && echo ', FAILED')" >&"$terminal"
-done >build-legs/all.log 2>&1 &
+{
+    for suite in "${suites[@]:1}"; do bash scripts/release_leg.sh --tarball-only "$suite" & done
+    for suite in "${suites[@]}"; do
+        phase "release leg $suite: started" >&"$terminal"
+        bash scripts/release_leg.sh "$suite" "$packages"/biorhythm_*.dsc || echo "$suite" >>build-legs/failed
+        phase "release leg $suite: ended$(grep -qx "$suite" build-legs/failed 2>/dev/null && echo ', FAILED')" >&"$terminal"
+    done
+    wait
+} >build-legs/all.log 2>&1 &
 legs=$! && background+=("$legs")
 # The Windows build and its tests under Wine, beside them; its own lines of
 # progress, and every line that says FAILED, reach the terminal as they come.
