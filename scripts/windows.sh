@@ -152,6 +152,10 @@ in_tree() {
         mkdir -p "$root" && mount -t tmpfs -o size=8g tmpfs "$root"
         tar --zstd -xf "$tarball" -C "$root" --exclude="./dev/*"  # /dev is bound in
         mount --rbind /dev "$root/dev" && mount -t proc proc "$root/proc" && mount -t tmpfs tmpfs "$root/tmp"
+        # A /dev/shm of its own: faketime names its semaphore by process id,
+        # and one left in the host /dev/shm by a tree that ended before stops
+        # it from starting a program in this one, whose ids start again at 1.
+        mount -t tmpfs tmpfs "$root/dev/shm"
         mkdir -p "$root/build" "$root/var/cache/biorhythm"
         mount --bind "$out" "$root/build" && mount --bind "$qt_cache" "$root/var/cache/biorhythm"
         cp "$out/resolv.conf" "$root/etc/resolv.conf"

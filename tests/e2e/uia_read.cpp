@@ -1,13 +1,12 @@
 // What a Windows screen reader reads of a window through UI Automation: the
-// top-level window of that title, waited for, then each element of its tree,
-// depth first, one to a line of tab-separated fields: depth, control type,
-// name, description, and "disabled" or "focused" where either holds (CR LF in
-// a text written as \r\n). With a DEPTH (1 or more), no deeper element is
-// read. A plain Win32 box, which shows the walker no children, is read
-// through its child windows; a window without child windows that shows none
-// is read again. Only calls that answer under Wine 10 are used. A call that
-// fails, or a read not done within 60 s of the window showing, ends the run
-// with status 2, naming the call and the element.
+// top-level window of that title, waited for until it shows, then each element
+// of its tree, depth first, one to a line of tab-separated fields: depth,
+// control type, name, description, and "disabled" or "focused" where either
+// holds (CR LF in a text written as \r\n). With a DEPTH, no deeper element is
+// read. A window that shows the walker no children, a plain Win32 box, is read
+// through its child windows. Only calls that answer under Wine 10 are used. A
+// call that fails, or a read not done within 60 s of the window showing, ends
+// the run with status 2, naming the call and the element.
 // Usage: uia_read.exe TITLE [DEPTH]
 #include <uiautomation.h>
 #include <windows.h>

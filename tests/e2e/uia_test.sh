@@ -79,4 +79,5 @@ check "the keyboard road to 1980年5月12日 on 15 March 2024: the four results"
 keys Tab space
 check "清空数据: the hints, the month and day lists closed" \
     reads "$(window '小提示：点击“开始分析”按钮后系统将给出分析结果！！' "${questions[@]}" disabled)"
+[[ -z ${failed:-} ]] || { echo "the program's output:" && tail -n 20 "$work/log"; }
 exit "${failed:-0}"
