@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #  1. each release's leg (release_leg.sh), one after another, in the
-#     background, the later legs' chroot tarballs made meanwhile: sbuild builds the source package in a clean chroot, with the
-#     build-time tests and lintian, and autopkgtest tests the installed package;
+#     background, the later legs' chroot tarballs made meanwhile: sbuild
+#     builds the source package in a clean chroot, with the build-time tests
+#     and lintian, and autopkgtest tests the installed package;
 #  2. meanwhile, on this machine's release: a clang build under AddressSanitizer
 #     and UndefinedBehaviorSanitizer that runs the core and widget tests; and
 #     the Debian package built twice by Debian's reprotest, the second build

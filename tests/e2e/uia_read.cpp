@@ -97,23 +97,12 @@ struct Reader {
                               reinterpret_cast<void**>(&automation)));
         CALL(automation->CreateTrueCondition(&everything));
         CALL(automation->CreateTreeWalker(everything, &walker));
-        if (HWND child = GetWindow(window, GW_CHILD)) {
-            CALL(automation->ElementFromHandle(window, &root));
-            line(root, 0);
-            for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                CALL(automation->ElementFromHandle(child, &root));
-                line(root, 1);
-            }
-            return;
-        }
-        // The program's window always has children, but Wine's walker answers
-        // none where a navigation into the program fails, which a read made
-        // under load has met: such a read is made again.
-        for (;;) {
-            CALL(automation->ElementFromHandle(window, &root));
-            if (walk(root, 0) > 0) return;
-            root->Release(), lines.clear(), element = 0;
-            Sleep(250);
+        CALL(automation->ElementFromHandle(window, &root));
+        if (walk(root, 0) > 0) return;
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            CALL(automation->ElementFromHandle(child, &root));
+            line(root, 1);
         }
     }
 };
@@ -125,12 +114,12 @@ int wmain(int argc, wchar_t** argv) {
     Reader reader;
     if (argc > 2) reader.depthLimit = _wtoi(argv[2]);
     // Found as soon as it is made, a window is read once it shows.
-    for (int tries = 0; tries < 150 && !((reader.window = FindWindowW(nullptr, argv[1])) &&
-                                         IsWindowVisible(reader.window));
-         ++tries)
+    for (int tries = 0;
+         !((reader.window = FindWindowW(nullptr, argv[1])) && IsWindowVisible(reader.window));
+         ++tries) {
+        if (tries == 150) reader.stop("found no window of that title showing within 15 s");
         Sleep(100);
-    if (reader.window == nullptr || !IsWindowVisible(reader.window))
-        reader.stop("found no window of that title showing within 15 s");
+    }
     // The reading's own thread, so that a call that never answers is caught.
     HANDLE reading = CreateThread(
         nullptr, 0, [](void* it) -> DWORD { return static_cast<Reader*>(it)->read(), 0; }, &reader,
